@@ -1,0 +1,5 @@
+#include "toggle_row.h"
+
+std::string MaskText(std::int32_t mask) {
+  return std::to_string(mask);
+}
