@@ -1,0 +1,26 @@
+#include "entity_helper_app.h"
+
+#include "launcher_dlg.h"
+#include "res/resources.h"
+
+CEntityHelperApp::CEntityHelperApp() {
+  AfxSetResourceHandle(ProgramResources());
+}
+
+const MessageMap* CEntityHelperApp::GetThisMessageMap() {
+  static constexpr MessageMapEntry entries[] = {
+      MapCommand<&CWinApp::OnHelp>(BN_CLICKED, ID_HELP),
+  };
+  static const MessageMap map{CWinApp::GetThisMessageMap(), entries};
+  return &map;
+}
+
+BOOL CEntityHelperApp::InitInstance() {
+  Enable3dControls();
+  CLauncherDlg dlg;
+  m_pMainWnd = &dlg;
+  dlg.DoModal();
+  m_pMainWnd = nullptr;
+  // The launcher's run was the program's main loop: end without starting another.
+  return FALSE;
+}

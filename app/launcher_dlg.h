@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/cdialog.h"
+
+// The main window: three numbered buttons that open the helpers one at a time, and "Quit".
+class CLauncherDlg : public CDialog {
+ public:
+  explicit CLauncherDlg(CWnd* pParent = nullptr);
+
+  BOOL OnInitDialog() override;
+
+ protected:
+  static const MessageMap* GetThisMessageMap();
+  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+  void OnOK() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+
+  // Minimised, the window shows its icon, drawn centred.
+  void OnPaint();
+  HCURSOR OnQueryDragIcon();
+
+  // The launcher hides while the helper runs; the helper is new each time, so it always
+  // starts from its defaults.
+  template <class Helper>
+  void OpenHelper() {
+    Helper helper;
+    ShowWindow(SW_HIDE);
+    helper.DoModal();
+    ShowWindow(SW_SHOW);
+  }
+
+  // A shared resource handle: never released.
+  HICON m_hIcon;
+};

@@ -1,0 +1,38 @@
+#include "message_map.h"
+
+const MessageMap* CCmdTarget::GetThisMessageMap() {
+  static const MessageMap map{nullptr, {}};
+  return &map;
+}
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
+  LRESULT ignored = 0;
+  return DispatchThroughMap(
+      WM_COMMAND, MAKEWPARAM(static_cast<WORD>(nID), static_cast<WORD>(nCode)), 0, &ignored);
+}
+
+BOOL CCmdTarget::DispatchThroughMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  UINT code = 0;
+  UINT id = 0;
+  if (message == WM_COMMAND) {
+    code = HIWORD(wParam);
+    id = LOWORD(wParam);
+  } else if (message == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header == nullptr) {
+      return FALSE;
+    }
+    code = header->code;
+    id = static_cast<UINT>(header->idFrom);
+  }
+  for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->base) {
+    for (const MessageMapEntry& entry : map->entries) {
+      if (entry.message == message && entry.code == code && entry.firstId <= id &&
+          id <= entry.lastId) {
+        *result = entry.dispatch(*this, id, wParam, lParam);
+        return TRUE;
+      }
+    }
+  }
+  return FALSE;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "win_constants.h"
+#include "win_types.h"
+
+// The window and painting services of the platform, addressed by handle.
+LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsIconic(HWND hWnd);
+BOOL GetClientRect(HWND hWnd, RECT* lpRect);
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+// The control that holds the mouse while a button is pressed on it, or null.
+HWND GetCapture();
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
+HICON LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);
+int GetSystemMetrics(int nIndex);

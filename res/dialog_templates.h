@@ -1,0 +1,5 @@
+#pragma once
+
+#include "platform/resource_table.h"
+
+extern const DialogTemplate kLauncherTemplate;

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "platform/resource_table.h"
+
+// Version 1.0.0.1 with the strings a Windows version block carries (language 0x0409, block
+// "040904B0").
+extern const VersionBlock kVersionBlock;
