@@ -1,5 +1,8 @@
 #include "launcher_dlg.h"
 
+#include "dialogs/classes_calculator_dlg.h"
+#include "dialogs/fog_settings_dlg.h"
+#include "dialogs/spawnteams_calculator_dlg.h"
 #include "platform/cwinapp.h"
 #include "platform/paint.h"
 #include "platform/user32.h"
@@ -12,6 +15,9 @@ const MessageMap* CLauncherDlg::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
       MapMessage<WM_PAINT, &CLauncherDlg::OnPaint>(),
       MapQueryDragIcon<&CLauncherDlg::OnQueryDragIcon>(),
+      MapCommand<&CLauncherDlg::OnOpenClassesCalculator>(BN_CLICKED, IDC_OPEN_CLASSES),
+      MapCommand<&CLauncherDlg::OnOpenSpawnteamsCalculator>(BN_CLICKED, IDC_OPEN_SPAWNTEAMS),
+      MapCommand<&CLauncherDlg::OnOpenFogSettings>(BN_CLICKED, IDC_OPEN_FOG),
   };
   static const MessageMap map{CDialog::GetThisMessageMap(), entries};
   return &map;
@@ -50,4 +56,16 @@ void CLauncherDlg::OnPaint() {
 
 HCURSOR CLauncherDlg::OnQueryDragIcon() {
   return m_hIcon;
+}
+
+void CLauncherDlg::OnOpenClassesCalculator() {
+  OpenHelper<CClassesCalculatorDlg>();
+}
+
+void CLauncherDlg::OnOpenSpawnteamsCalculator() {
+  OpenHelper<CSpawnteamsCalculatorDlg>();
+}
+
+void CLauncherDlg::OnOpenFogSettings() {
+  OpenHelper<CFogSettingsDlg>();
 }

@@ -19,6 +19,9 @@ class CLauncherDlg : public CDialog {
   // Minimised, the window shows its icon, drawn centred.
   void OnPaint();
   HCURSOR OnQueryDragIcon();
+  void OnOpenClassesCalculator();
+  void OnOpenSpawnteamsCalculator();
+  void OnOpenFogSettings();
 
   // The launcher hides while the helper runs; the helper is new each time, so it always
   // starts from its defaults.

@@ -72,13 +72,13 @@ void CString::FormatArguments(const char* format, const std::vector<Argument>& a
       break;
     }
     p = q;
-    if (std::strchr("diuoxXcfFeEgGaAs", conversion) == nullptr) {
-      continue;  // %n, %p and unknown conversions write nothing
-    }
     if (next >= arguments.size()) {
       continue;
     }
     const Argument& argument = arguments[next++];
+    if (std::strchr("diuoxXcfFeEgGaAs", conversion) == nullptr) {
+      continue;  // %n, %p and unknown conversions take their argument and write nothing
+    }
     if (std::strchr("di", conversion) != nullptr) {
       AppendFormatted(out, spec + "lld", AsSigned(argument));
     } else if (std::strchr("uoxX", conversion) != nullptr) {

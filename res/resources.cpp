@@ -14,7 +14,8 @@ extern const std::size_t kFogSamplePictureSize;
 
 namespace {
 
-const DialogTemplate kDialogs[] = {kLauncherTemplate};
+const DialogTemplate kDialogs[] = {kLauncherTemplate, kClassesCalculatorTemplate,
+                                   kSpawnteamsCalculatorTemplate, kFogSettingsTemplate};
 
 const BinaryResource kIcons[] = {
     {IDR_MAINFRAME, {kApplicationIcon, kApplicationIconSize}},

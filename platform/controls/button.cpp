@@ -1,5 +1,5 @@
 #include <QCheckBox>
-#include <QGroupBox>
+#include <QPainter>
 #include <QPushButton>
 
 #include "controls.h"
@@ -25,11 +25,46 @@ LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+// A group box as Windows draws it: an etched frame whose top line runs through the middle of
+// the title, so that the frame encloses exactly the template's rectangle.
+class GroupFrame : public QWidget {
+ public:
+  GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), m_title(title) {}
+
+  QString Title() const { return m_title; }
+  void SetTitle(const QString& title) {
+    m_title = title;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(frame);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.translated(1, 1));
+    if (m_title.isEmpty()) {
+      return;
+    }
+    const int indent = metrics.averageCharWidth();
+    const QRect title(indent, 0, metrics.horizontalAdvance(m_title) + indent, metrics.height());
+    painter.fillRect(title, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(title, Qt::AlignCenter | Qt::TextSingleLine, m_title);
+  }
+
+ private:
+  QString m_title;
+};
+
 LRESULT GroupBoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* box = static_cast<QGroupBox*>(hWnd->widget);
+  auto* box = static_cast<GroupFrame*>(hWnd->widget);
   LRESULT result = 0;
   HandleTextMessage(
-      message, wParam, lParam, box->title(), [box](const QString& text) { box->setTitle(text); },
+      message, wParam, lParam, box->Title(), [box](const QString& text) { box->SetTitle(text); },
       &result);
   return result;
 }
@@ -64,7 +99,7 @@ void MakeCheckBox(HWND control, const DialogItemTemplate& item) {
 }
 
 void MakeGroupBox(HWND control, const DialogItemTemplate& item) {
-  auto* box = new QGroupBox(FromAnsi(item.text), control->parent->widget);
+  auto* box = new GroupFrame(FromAnsi(item.text), control->parent->widget);
   box->setFocusPolicy(Qt::NoFocus);
   // A frame behind the controls it groups, whatever the order of creation.
   box->lower();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/cdialog.h"
+
+// Builds the `classes` key of an entity from sixteen player-class boxes and explains what the
+// key means for the chosen entity type.
+class CClassesCalculatorDlg : public CDialog {
+ public:
+  explicit CClassesCalculatorDlg(CWnd* pParent = nullptr);
+
+  BOOL OnInitDialog() override;
+
+ protected:
+  static const MessageMap* GetThisMessageMap();
+  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+  void OnOK() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+
+  void OnEntityNameChanged();
+  void OnClassClicked(UINT nID);
+
+  std::int32_t m_nClasses = 0;
+};

@@ -1,0 +1,111 @@
+#include "fog_settings_dlg.h"
+
+#include "logic/apply_fog.h"
+#include "logic/preview_pixels.h"
+#include "platform/cslider_ctrl.h"
+#include "platform/cwinapp.h"
+#include "platform/user32.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr int kSliderMaximum = 100;
+
+}  // namespace
+
+CFogSettingsDlg::CFogSettingsDlg(CWnd* pParent) : CDialog(IDD_FOG_SETTINGS, pParent) {}
+
+CFogSettingsDlg::~CFogSettingsDlg() = default;
+
+const MessageMap* CFogSettingsDlg::GetThisMessageMap() {
+  static constexpr MessageMapEntry entries[] = {
+      MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_ALPHA),
+      MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_BLUE),
+      MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_GREEN),
+      MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_RED),
+      MapHScroll<&CFogSettingsDlg::OnHScroll>(),
+      MapMessage<WM_DESTROY, &CFogSettingsDlg::OnDestroy>(),
+  };
+  static const MessageMap map{CDialog::GetThisMessageMap(), entries};
+  return &map;
+}
+
+BOOL CFogSettingsDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_pPreviewBitmap = std::make_unique<CBitmap>();
+  m_pPreviewBitmap->Attach(
+      LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(IDB_FOG_SAMPLE))));
+  // Cleared, so that a picture that cannot be read shows the fog over black, not stray bytes.
+  m_pSourceBits = std::make_unique<BYTE[]>(kPreviewBufferSize);
+  m_pFoggedBits = std::make_unique<BYTE[]>(kPreviewBufferSize);
+  if (m_pPreviewBitmap->GetBitmapBits(kPreviewByteCount, m_pSourceBits.get()) == 0) {
+    MessageBoxA("Error loading bitmap bits");
+  }
+
+  m_color = DefaultFogColor();
+  const std::pair<unsigned, std::int32_t> sliders[] = {{IDC_FOG_RED, m_color.m_nRed},
+                                                       {IDC_FOG_GREEN, m_color.m_nGreen},
+                                                       {IDC_FOG_BLUE, m_color.m_nBlue},
+                                                       {IDC_FOG_ALPHA, m_color.m_nAlpha}};
+  for (const auto& [id, value] : sliders) {
+    auto* slider = static_cast<CSliderCtrl*>(GetDlgItem(static_cast<int>(id)));
+    slider->SetRange(0, kSliderMaximum, TRUE);
+    slider->SendMessage(TBM_SETPOS, TRUE, value);
+  }
+  UpdateFog();
+  ShowFog();
+  return TRUE;
+}
+
+void CFogSettingsDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+}
+
+void CFogSettingsDlg::OnSliderReleased(NMHDR*, LRESULT* pResult) {
+  UpdateFog();
+  *pResult = 0;
+}
+
+// The keys and the wheel move a slider without holding the mouse, so no release follows them:
+// update after each such change. While the mouse holds a slider, its release does the update.
+void CFogSettingsDlg::OnHScroll(UINT, UINT, CWnd*) {
+  if (GetCapture() == nullptr) {
+    UpdateFog();
+  }
+}
+
+void CFogSettingsDlg::OnDestroy() {
+  CDialog::OnDestroy();
+  m_pPreviewBitmap.reset();
+  m_pSourceBits.reset();
+  m_pFoggedBits.reset();
+}
+
+void CFogSettingsDlg::UpdateFog() {
+  const auto position = [this](unsigned id) {
+    return static_cast<std::int32_t>(GetDlgItem(static_cast<int>(id))->SendMessage(TBM_GETPOS));
+  };
+  m_color.m_nRed = position(IDC_FOG_RED);
+  m_color.m_nGreen = position(IDC_FOG_GREEN);
+  m_color.m_nBlue = position(IDC_FOG_BLUE);
+  m_color.m_nAlpha = position(IDC_FOG_ALPHA);
+  const EntityFieldTexts texts = FieldTexts(m_color);
+  GetDlgItem(IDC_FOG_SPEED)->SetWindowTextA(texts.speed.c_str());
+  GetDlgItem(IDC_FOG_ACCEL)->SetWindowTextA(texts.accel.c_str());
+  GetDlgItem(IDC_FOG_DECEL)->SetWindowTextA(texts.decel.c_str());
+  GetDlgItem(IDC_FOG_MASS)->SetWindowTextA(texts.mass.c_str());
+  ShowFog();
+}
+
+void CFogSettingsDlg::ShowFog() {
+  if (!m_pSourceBits) {
+    return;
+  }
+  ApplyFog(m_pSourceBits.get(), m_pFoggedBits.get(), m_color);
+  CWnd* preview = GetDlgItem(IDC_FOG_PREVIEW);
+  const auto shown = reinterpret_cast<HBITMAP>(preview->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+  if (CBitmap::FromHandle(shown)->SetBitmapBits(kPreviewByteCount, m_pFoggedBits.get()) == 0) {
+    MessageBoxA("Set bits failed");
+  }
+  preview->InvalidateRect(nullptr, TRUE);
+}

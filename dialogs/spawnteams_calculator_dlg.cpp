@@ -1,0 +1,37 @@
+#include "spawnteams_calculator_dlg.h"
+
+#include "logic/spawnteams_field.h"
+#include "mask_field.h"
+#include "res/resource.h"
+
+CSpawnteamsCalculatorDlg::CSpawnteamsCalculatorDlg(CWnd* pParent)
+    : CDialog(IDD_SPAWNTEAMS_CALCULATOR, pParent) {}
+
+const MessageMap* CSpawnteamsCalculatorDlg::GetThisMessageMap() {
+  static constexpr MessageMapEntry entries[] = {
+      MapCommandRange<&CSpawnteamsCalculatorDlg::OnGroupClicked>(BN_CLICKED, IDC_FIRST_GROUP,
+                                                                 IDC_LAST_GROUP),
+  };
+  static const MessageMap map{CDialog::GetThisMessageMap(), entries};
+  return &map;
+}
+
+BOOL CSpawnteamsCalculatorDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  // The value field stays empty until the first click.
+  m_nSpawnteams = 0;
+  return TRUE;
+}
+
+void CSpawnteamsCalculatorDlg::OnOK() {
+  CDialog::OnOK();
+}
+
+void CSpawnteamsCalculatorDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+}
+
+void CSpawnteamsCalculatorDlg::OnGroupClicked(UINT nID) {
+  ToggleAndShow(*this, m_nSpawnteams, SpawnteamGroupTable[nID - IDC_FIRST_GROUP],
+                IDC_SPAWNTEAMS_VALUE);
+}

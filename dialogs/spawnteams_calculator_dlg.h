@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/cdialog.h"
+
+// Builds the `spawnteams` key of a structure from eight group boxes.
+class CSpawnteamsCalculatorDlg : public CDialog {
+ public:
+  explicit CSpawnteamsCalculatorDlg(CWnd* pParent = nullptr);
+
+  BOOL OnInitDialog() override;
+
+ protected:
+  static const MessageMap* GetThisMessageMap();
+  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+  void OnOK() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+
+  void OnGroupClicked(UINT nID);
+
+  std::int32_t m_nSpawnteams = 0;
+};

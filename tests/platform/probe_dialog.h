@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/cdialog.h"
+#include "platform/resource_table.h"
+
+// A dialog of the tests' own with one control of every kind, logging what reaches its map.
+inline constexpr UINT IDD_PROBE = 500;
+inline constexpr UINT IDB_PROBE = 600;
+inline constexpr UINT IDI_PROBE = 700;
+inline constexpr int IDC_PROBE_FLAT = 10;
+inline constexpr int IDC_PROBE_CHECK = 11;
+inline constexpr int IDC_PROBE_LEFT = 12;
+inline constexpr int IDC_PROBE_RIGHT = 13;
+inline constexpr int IDC_PROBE_PICTURE = 14;
+inline constexpr int IDC_PROBE_EDIT = 15;
+inline constexpr int IDC_PROBE_LIST = 16;
+inline constexpr int IDC_PROBE_SLIDER = 17;
+
+// The probe template, a 4 by 2 bitmap and an icon; `withBitmap` false leaves the bitmap out.
+HINSTANCE ProbeResources(bool withBitmap = true);
+
+class CProbeDlg : public CDialog {
+ public:
+  explicit CProbeDlg(CWnd* pParent = nullptr) : CDialog(IDD_PROBE, pParent) {}
+
+  std::vector<std::string> log;
+  // Set by the WM_DESTROY handler: the edit box's text, read while the controls still exist.
+  std::string editTextAtDestroy = "(not destroyed)";
+
+ protected:
+  static const MessageMap* GetThisMessageMap();
+  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+  void OnClicked(UINT nID);
+  void OnSelChange();
+  void OnReleasedCapture(NMHDR* pNMHDR, LRESULT* pResult);
+  void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
+  void OnDestroy();
+};
