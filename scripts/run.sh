@@ -4,5 +4,10 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${required_packages[@]}"
-echo "The launcher is not built yet: there is no program to start."
-exit 1
+configure_build "$build_dir"
+cmake --build "$build_dir" --target vardak-entity-helper
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display to show the tool on: run this from a desktop session (DISPLAY or WAYLAND_DISPLAY)." >&2
+  exit 1
+fi
+exec "$build_dir/app/vardak-entity-helper" "$@"

@@ -4,7 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -35,25 +38,99 @@ void CloseTopModal() {
 
 }  // namespace
 
-INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps) {
-  WhenModalStarts(steps);
-  QTimer watchdog;
-  watchdog.setInterval(kTimeLimitMs);
-  bool failed = false;
-  QObject::connect(&watchdog, &QTimer::timeout, [&] {
-    if (!failed) {
-      ADD_FAILURE() << "the dialog was still running after " << kTimeLimitMs << " ms";
-      failed = true;
-      watchdog.setInterval(50);
+class ModalWatchdog::Timer : public QTimer {
+ public:
+  Timer() {
+    setInterval(kTimeLimitMs);
+    connect(this, &QTimer::timeout, [this] {
+      if (!m_failed) {
+        ADD_FAILURE() << "a modal window was still running after " << kTimeLimitMs << " ms";
+        m_failed = true;
+        setInterval(50);
+      }
+      CloseTopModal();
+    });
+    start();
+  }
+
+ private:
+  bool m_failed = false;
+};
+
+ModalWatchdog::ModalWatchdog() : m_timer(new Timer) {}
+
+ModalWatchdog::~ModalWatchdog() {
+  delete m_timer;
+}
+
+namespace {
+
+// Runs `steps` from the event loop as soon as `ready` holds.
+void RunWhen(const std::function<bool()>& ready, const std::function<void()>& steps) {
+  QTimer::singleShot(0, [ready, steps] {
+    if (ready()) {
+      steps();
+    } else {
+      RunWhen(ready, steps);
     }
-    CloseTopModal();
   });
-  watchdog.start();
+}
+
+}  // namespace
+
+INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps) {
+  const ModalWatchdog watchdog;
+  RunWhen(
+      [&dialog] {
+        QWidget* window = WindowOf(dialog);
+        return window != nullptr && window->isVisible() &&
+               QApplication::activeModalWidget() == window;
+      },
+      steps);
   return dialog.DoModal();
 }
 
 void WhenModalStarts(const std::function<void()>& steps) {
-  QTimer::singleShot(0, steps);
+  QWidget* before = QApplication::activeModalWidget();
+  RunWhen(
+      [before] {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal != before && dynamic_cast<DialogWindow*>(modal) != nullptr;
+      },
+      steps);
+}
+
+QPushButton* DefaultButton(QWidget* window) {
+  for (QPushButton* button : window->findChildren<QPushButton*>()) {
+    if (button->isDefault()) {
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<QString> ClippedTexts(QWidget* window) {
+  std::vector<QString> clipped;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (auto* label = dynamic_cast<QLabel*>(widget)) {
+      if (label->heightForWidth(label->width()) > label->height() ||
+          label->fontMetrics().horizontalAdvance(label->text().split(' ').first()) >
+              label->width()) {
+        clipped.push_back(label->text());
+      }
+    } else if (auto* box = dynamic_cast<QCheckBox*>(widget)) {
+      if (box->sizeHint().width() > box->width() || box->fontMetrics().height() > box->height()) {
+        clipped.push_back(box->text());
+      }
+    } else if (auto* button = dynamic_cast<QPushButton*>(widget)) {
+      const QFontMetrics metrics = button->fontMetrics();
+      if (metrics.horizontalAdvance(button->text()) + 4 > button->width() ||
+          metrics.height() + 4 > button->height()) {
+        clipped.push_back(button->text());
+      }
+    }
+  }
+  return clipped;
 }
 
 QWidget* WindowOf(const CWnd& window) {

@@ -4,16 +4,36 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "platform/cdialog.h"
 
+// Shows QStrings readably in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+// While it lives, fails the test and closes every modal window should a modal run last longer
+// than a time limit (a failed step that never closed its dialog).
+class ModalWatchdog {
+ public:
+  ModalWatchdog();
+  ~ModalWatchdog();
+  ModalWatchdog(const ModalWatchdog&) = delete;
+  ModalWatchdog& operator=(const ModalWatchdog&) = delete;
+
+ private:
+  class Timer;
+  Timer* m_timer;
+};
+
 // Runs `steps` inside the dialog's modal loop once its window is up, and returns DoModal's
-// result. Should the dialog still run after a time limit (a failed step that never closed it),
-// the test fails and every modal window is closed.
+// result, under a watchdog.
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps);
 
-// Runs `steps` once the next modal loop has started (for a dialog opened by a handler).
+// Runs `steps` once another dialog than the one now on top runs modally (a dialog that a
+// handler opens); message boxes do not count.
 void WhenModalStarts(const std::function<void()>& steps);
 
 // The widgets behind a dialog's window and its controls.
@@ -23,6 +43,13 @@ template <class Widget>
 Widget* ControlAs(const CWnd& dialog, int id) {
   return dynamic_cast<Widget*>(ControlOf(dialog, id));
 }
+
+// The window's default push button.
+class QPushButton;
+QPushButton* DefaultButton(QWidget* window);
+
+// Texts that do not fit their control: labels, push buttons and check boxes.
+std::vector<QString> ClippedTexts(QWidget* window);
 
 // User input, delivered like a person's: keys go to the focused widget of the window.
 void ClickAt(QWidget* widget, QPoint position);
