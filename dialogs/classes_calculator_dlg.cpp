@@ -6,12 +6,20 @@
 #include "mask_field.h"
 #include "res/resource.h"
 
+namespace {
+
+constexpr MaskFieldLayout kMaskField{ClassBitTable, IDC_FIRST_CLASS, IDC_CLASSES_VALUE, "classes",
+                                     "class"};
+
+}  // namespace
+
 CClassesCalculatorDlg::CClassesCalculatorDlg(CWnd* pParent)
     : CDialog(IDD_CLASSES_CALCULATOR, pParent) {}
 
 const MessageMap* CClassesCalculatorDlg::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
       MapCommand<&CClassesCalculatorDlg::OnEntityNameChanged>(CBN_SELCHANGE, IDC_ENTITY_NAME),
+      MapCommand<&CClassesCalculatorDlg::OnPasteValue>(EN_PASTEVALUE, IDC_CLASSES_VALUE),
       MapCommandRange<&CClassesCalculatorDlg::OnClassClicked>(BN_CLICKED, IDC_FIRST_CLASS,
                                                               IDC_LAST_CLASS),
   };
@@ -49,5 +57,10 @@ void CClassesCalculatorDlg::OnEntityNameChanged() {
 }
 
 void CClassesCalculatorDlg::OnClassClicked(UINT nID) {
-  ToggleAndShow(*this, m_nClasses, ClassBitTable[nID - IDC_FIRST_CLASS], IDC_CLASSES_VALUE);
+  ToggleAndShow(*this, m_nClasses, kMaskField, nID);
+}
+
+// An existing value pasted into the field shows as ticked boxes.
+void CClassesCalculatorDlg::OnPasteValue() {
+  PasteAndShow(*this, m_nClasses, kMaskField);
 }

@@ -21,6 +21,7 @@ class CClassesCalculatorDlg : public CDialog {
 
   void OnEntityNameChanged();
   void OnClassClicked(UINT nID);
+  void OnPasteValue();
 
   std::int32_t m_nClasses = 0;
 };

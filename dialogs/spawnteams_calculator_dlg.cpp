@@ -4,11 +4,19 @@
 #include "mask_field.h"
 #include "res/resource.h"
 
+namespace {
+
+constexpr MaskFieldLayout kMaskField{SpawnteamGroupTable, IDC_FIRST_GROUP, IDC_SPAWNTEAMS_VALUE,
+                                     "spawnteams", "group"};
+
+}  // namespace
+
 CSpawnteamsCalculatorDlg::CSpawnteamsCalculatorDlg(CWnd* pParent)
     : CDialog(IDD_SPAWNTEAMS_CALCULATOR, pParent) {}
 
 const MessageMap* CSpawnteamsCalculatorDlg::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
+      MapCommand<&CSpawnteamsCalculatorDlg::OnPasteValue>(EN_PASTEVALUE, IDC_SPAWNTEAMS_VALUE),
       MapCommandRange<&CSpawnteamsCalculatorDlg::OnGroupClicked>(BN_CLICKED, IDC_FIRST_GROUP,
                                                                  IDC_LAST_GROUP),
   };
@@ -32,6 +40,10 @@ void CSpawnteamsCalculatorDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CSpawnteamsCalculatorDlg::OnGroupClicked(UINT nID) {
-  ToggleAndShow(*this, m_nSpawnteams, SpawnteamGroupTable[nID - IDC_FIRST_GROUP],
-                IDC_SPAWNTEAMS_VALUE);
+  ToggleAndShow(*this, m_nSpawnteams, kMaskField, nID);
+}
+
+// An existing value pasted into the field shows as ticked boxes.
+void CSpawnteamsCalculatorDlg::OnPasteValue() {
+  PasteAndShow(*this, m_nSpawnteams, kMaskField);
 }

@@ -19,6 +19,7 @@ class CSpawnteamsCalculatorDlg : public CDialog {
   void DoDataExchange(CDataExchange* pDX) override;
 
   void OnGroupClicked(UINT nID);
+  void OnPasteValue();
 
   std::int32_t m_nSpawnteams = 0;
 };

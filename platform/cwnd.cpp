@@ -2,6 +2,12 @@
 
 #include <vector>
 
+#include <QWidget>
+
+#include <QWidget>
+#include "internal/ansi_text.h"
+
+#include "internal/ansi_text.h"
 #include "internal/window_record.h"
 #include "user32.h"
 
@@ -75,4 +81,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) {
   return 0;
+}
+
+void CWnd::SetToolTipTextA(LPCSTR lpszText) {
+  if (IsLiveWindow(m_hWnd)) {
+    m_hWnd->widget->setToolTip(FromAnsi(lpszText));
+  }
 }

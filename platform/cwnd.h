@@ -29,6 +29,9 @@ class CWnd : public CCmdTarget {
   BOOL IsIconic() const;
   void GetClientRect(RECT* lpRect) const;
   BOOL EnableWindow(BOOL bEnable = TRUE);
+  // The layer's shortcut for a tooltip control with one tool covering the window; an empty
+  // text removes the tip.
+  void SetToolTipTextA(LPCSTR lpszText);
 
   // Every message sent to this window's handle arrives here.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

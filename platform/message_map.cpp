@@ -25,14 +25,26 @@ BOOL CCmdTarget::DispatchThroughMap(UINT message, WPARAM wParam, LPARAM lParam, 
     code = header->code;
     id = static_cast<UINT>(header->idFrom);
   }
+  const MessageMapEntry* entry = FindEntry(message, code, id);
+  if (entry == nullptr) {
+    return FALSE;
+  }
+  *result = entry->dispatch(*this, id, wParam, lParam);
+  return TRUE;
+}
+
+BOOL CCmdTarget::HandlesCommand(UINT nID, UINT nCode) const {
+  return FindEntry(WM_COMMAND, nCode, nID) != nullptr;
+}
+
+const MessageMapEntry* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) const {
   for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->base) {
     for (const MessageMapEntry& entry : map->entries) {
       if (entry.message == message && entry.code == code && entry.firstId <= id &&
           id <= entry.lastId) {
-        *result = entry.dispatch(*this, id, wParam, lParam);
-        return TRUE;
+        return &entry;
       }
     }
   }
-  return FALSE;
+  return nullptr;
 }

@@ -31,6 +31,8 @@ class CCmdTarget {
 
   // Routes a WM_COMMAND notification through the map; FALSE when no entry takes it.
   BOOL OnCmdMsg(UINT nID, UINT nCode);
+  // Whether the map has an entry for a WM_COMMAND notification.
+  BOOL HandlesCommand(UINT nID, UINT nCode) const;
 
  protected:
   static const MessageMap* GetThisMessageMap();
@@ -38,6 +40,9 @@ class CCmdTarget {
 
   // Calls the first entry that takes the message; FALSE when none does.
   BOOL DispatchThroughMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+ private:
+  const MessageMapEntry* FindEntry(UINT message, UINT code, UINT id) const;
 };
 
 namespace message_map_detail {

@@ -14,12 +14,17 @@ inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_HSCROLL = 0x0114;
+inline constexpr UINT WM_PASTE = 0x0302;
 inline constexpr UINT WM_USER = 0x0400;
 
 // Notification codes.
 inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT CBN_SELCHANGE = 1;
 inline constexpr UINT NM_RELEASEDCAPTURE = static_cast<UINT>(-16);
+// The layer's own notification, for which Win32 has no code: the user asked to paste into a
+// read-only edit box (Ctrl+V, or "Paste Value" in its context menu). An edit box offers this only
+// when its dialog's message map takes the notification.
+inline constexpr UINT EN_PASTEVALUE = 0x0F01;
 
 // Trackbar scroll codes, sent with WM_HSCROLL.
 inline constexpr UINT TB_LINEUP = 0;
@@ -31,6 +36,10 @@ inline constexpr UINT TB_TOP = 6;
 inline constexpr UINT TB_BOTTOM = 7;
 
 // Control messages.
+inline constexpr UINT BM_GETCHECK = 0x00F0;
+inline constexpr UINT BM_SETCHECK = 0x00F1;
+inline constexpr WPARAM BST_UNCHECKED = 0;
+inline constexpr WPARAM BST_CHECKED = 1;
 inline constexpr UINT CB_ADDSTRING = 0x0143;
 inline constexpr UINT CB_SELECTSTRING = 0x014D;
 inline constexpr LRESULT CB_ERR = -1;

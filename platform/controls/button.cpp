@@ -18,6 +18,16 @@ class WholeRectCheckBox : public QCheckBox {
 
 LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* button = static_cast<QAbstractButton*>(hWnd->widget);
+  switch (message) {
+    case BM_GETCHECK:
+      return button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+    case BM_SETCHECK:
+      // Set by the program: no BN_CLICKED, as on Windows.
+      button->setChecked(wParam == BST_CHECKED);
+      return 0;
+    default:
+      break;
+  }
   LRESULT result = 0;
   HandleTextMessage(
       message, wParam, lParam, button->text(),

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -98,6 +99,11 @@ void WhenModalStarts(const std::function<void()>& steps) {
         return modal != before && dynamic_cast<DialogWindow*>(modal) != nullptr;
       },
       steps);
+}
+
+void WhenMenuShows(const std::function<void(QMenu*)>& steps) {
+  RunWhen([] { return dynamic_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
+          [steps] { steps(dynamic_cast<QMenu*>(QApplication::activePopupWidget())); });
 }
 
 QPushButton* DefaultButton(QWidget* window) {

@@ -36,6 +36,10 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps);
 // handler opens); message boxes do not count.
 void WhenModalStarts(const std::function<void()>& steps);
 
+// Runs `steps` with the next popup menu once it shows (a context menu).
+class QMenu;
+void WhenMenuShows(const std::function<void(QMenu*)>& steps);
+
 // The widgets behind a dialog's window and its controls.
 QWidget* WindowOf(const CWnd& window);
 QWidget* ControlOf(const CWnd& dialog, int id);

@@ -1,0 +1,55 @@
+#include "mask_field.h"
+
+#include <string>
+
+#include "logic/mask_value.h"
+#include "platform/clipboard.h"
+
+namespace {
+
+constexpr std::size_t kShownPasteLength = 40;
+
+// Bits kept in the mask that no box shows are named in the field's tooltip.
+std::string UnnamedBitsTip(std::int32_t mask, const MaskFieldLayout& layout) {
+  const std::vector<int> bits = UnnamedBits(mask, layout.rows);
+  if (bits.empty()) {
+    return {};
+  }
+  std::string tip = std::string(bits.size() == 1 ? "Bit " : "Bits ");
+  for (std::size_t i = 0; i < bits.size(); ++i) {
+    tip += (i == 0 ? "" : i + 1 == bits.size() ? " and " : ", ") + std::to_string(bits[i]);
+  }
+  tip += std::string(bits.size() == 1 ? " is set but names no " : " are set but name no ") +
+         layout.rowNoun + ".";
+  return tip;
+}
+
+void ShowMask(CWnd& dialog, std::int32_t mask, const MaskFieldLayout& layout) {
+  CWnd* field = dialog.GetDlgItem(static_cast<int>(layout.valueFieldId));
+  field->SetWindowTextA(MaskText(mask).c_str());
+  field->SetToolTipTextA(UnnamedBitsTip(mask, layout).c_str());
+}
+
+}  // namespace
+
+void ToggleAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout, UINT boxId) {
+  mask = ToggleRowBit(mask, layout.rows[boxId - layout.firstBoxId]);
+  ShowMask(dialog, mask, layout);
+}
+
+void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout) {
+  CString pasted;
+  GetClipboardTextA(pasted);
+  const std::optional<std::int32_t> value = ParseMaskValue(static_cast<const char*>(pasted));
+  if (!value) {
+    const std::string shown = std::string(pasted).substr(0, kShownPasteLength);
+    dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName + " value: " + shown).c_str());
+    return;
+  }
+  mask = *value;
+  for (std::size_t row = 0; row < layout.rows.size(); ++row) {
+    dialog.GetDlgItem(static_cast<int>(layout.firstBoxId + row))
+        ->SendMessage(BM_SETCHECK, IsRowSet(mask, layout.rows[row]) ? BST_CHECKED : BST_UNCHECKED);
+  }
+  ShowMask(dialog, mask, layout);
+}

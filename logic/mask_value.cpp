@@ -1,0 +1,72 @@
+#include "mask_value.h"
+
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+namespace {
+
+bool IsSpace(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsSpace(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && IsSpace(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// Parses all of `digits` in the base; nothing when any character is left over.
+template <class Integer>
+std::optional<Integer> ParseWhole(std::string_view digits, int base) {
+  Integer value{};
+  const char* end = digits.data() + digits.size();
+  const auto [stop, error] = std::from_chars(digits.data(), end, value, base);
+  if (digits.empty() || error != std::errc() || stop != end) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseMaskValue(std::string_view text) {
+  text = Trimmed(text);
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    const std::string_view digits = text.substr(2);
+    // from_chars takes no sign here, so only hexadecimal digits get through.
+    if (digits.size() > 8 || !std::isxdigit(static_cast<unsigned char>(digits.front()))) {
+      return std::nullopt;
+    }
+    const std::optional<std::uint32_t> bits = ParseWhole<std::uint32_t>(digits, 16);
+    if (!bits) {
+      return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*bits);
+  }
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') {
+      return std::nullopt;
+    }
+  }
+  return ParseWhole<std::int32_t>(text, 10);
+}
+
+std::vector<int> UnnamedBits(std::int32_t mask, std::span<const ToggleRow> rows) {
+  std::uint32_t unnamed = static_cast<std::uint32_t>(mask);
+  for (const ToggleRow& row : rows) {
+    unnamed &= ~static_cast<std::uint32_t>(row.bit);
+  }
+  std::vector<int> bits;
+  for (int bit = 0; bit < std::numeric_limits<std::uint32_t>::digits; ++bit) {
+    if ((unnamed >> bit) & 1u) {
+      bits.push_back(bit);
+    }
+  }
+  return bits;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "toggle_row.h"
+
+// Reads an existing key value as a map maker pastes it: one whole integer, surrounding white
+// space aside, either decimal within the signed 32-bit range or "0x" and one to eight
+// hexadecimal digits (taken as the 32 bits they spell). Anything else gives nothing.
+std::optional<std::int32_t> ParseMaskValue(std::string_view text);
+
+constexpr bool IsRowSet(std::int32_t mask, const ToggleRow& row) {
+  return (mask & row.bit) != 0;
+}
+
+// The numbers of the bits set in the mask that no row names, lowest first.
+std::vector<int> UnnamedBits(std::int32_t mask, std::span<const ToggleRow> rows);
