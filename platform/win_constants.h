@@ -31,6 +31,7 @@ inline constexpr UINT TB_LINEUP = 0;
 inline constexpr UINT TB_LINEDOWN = 1;
 inline constexpr UINT TB_PAGEUP = 2;
 inline constexpr UINT TB_PAGEDOWN = 3;
+inline constexpr UINT TB_THUMBPOSITION = 4;
 inline constexpr UINT TB_THUMBTRACK = 5;
 inline constexpr UINT TB_TOP = 6;
 inline constexpr UINT TB_BOTTOM = 7;

@@ -10,6 +10,8 @@ required_packages=(
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# What only the tests need: the validators of the installed desktop files.
+test_packages=(desktop-file-utils appstream)
 
 ensure_packages() {
   local missing=() package

@@ -3,7 +3,17 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-ensure_packages "${required_packages[@]}"
+ensure_packages "${required_packages[@]}" "${test_packages[@]}"
+export QT_QPA_PLATFORM=offscreen
+
 configure_build "$build_dir"
 cmake --build "$build_dir"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+
+# The whole suite again under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
+sanitizer_dir="$repo_root/build-sanitize"
+configure_build "$sanitizer_dir" -DVEH_SANITIZE=ON -DVEH_BUILD_BENCHMARKS=OFF
+cmake --build "$sanitizer_dir"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$sanitizer_dir" --output-on-failure -j "$(nproc)"

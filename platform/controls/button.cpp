@@ -1,20 +1,11 @@
-#include <QCheckBox>
 #include <QPainter>
 #include <QPushButton>
 
+#include "check_box.h"
 #include "controls.h"
 #include "internal/ansi_text.h"
 
 namespace {
-
-// Windows takes a click anywhere in a check box's rectangle, not only on the box and its text.
-class WholeRectCheckBox : public QCheckBox {
- public:
-  using QCheckBox::QCheckBox;
-
- protected:
-  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-};
 
 LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* button = static_cast<QAbstractButton*>(hWnd->widget);

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cstring>
 
+#include "accessibility.h"
 #include "platform/cslider_ctrl.h"
 
 namespace {
@@ -56,6 +57,7 @@ bool MakeWidget(HWND control, const DialogItemTemplate& item, HINSTANCE resource
 
 std::unique_ptr<HWND__> CreateControl(HWND dialog, const DialogItemTemplate& item,
                                       const QRect& pixels, HINSTANCE resources) {
+  InstallControlAccessibility();
   auto control = std::make_unique<HWND__>();
   control->parent = dialog;
   control->id = item.id;

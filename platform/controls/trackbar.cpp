@@ -1,7 +1,7 @@
+#include "trackbar.h"
+
 #include <QMouseEvent>
-#include <QSlider>
 #include <algorithm>
-#include <optional>
 
 #include "controls.h"
 #include "platform/user32.h"
@@ -12,82 +12,82 @@ namespace {
 constexpr int kDefaultMaximum = 100;
 constexpr int kPagesPerRange = 5;
 
-// A trackbar. It holds the mouse from a left press to its release, wherever the release
-// happens, and reports the end with NM_RELEASEDCAPTURE once the slider has taken the release.
-// Every change the user makes is reported with WM_HSCROLL and the Windows scroll code.
-class Trackbar : public QSlider {
- public:
-  Trackbar(HWND record, QWidget* parent) : QSlider(Qt::Horizontal, parent), m_record(record) {
-    connect(this, &QAbstractSlider::actionTriggered, this, &Trackbar::RememberAction);
-    connect(this, &QAbstractSlider::valueChanged, this, &Trackbar::ReportChange);
-  }
+}  // namespace
 
- protected:
-  void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) {
-      SetCapturedWindow(m_record);
-    }
-    QSlider::mousePressEvent(event);
-  }
+Trackbar::Trackbar(HWND record, QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), m_record(record) {
+  connect(this, &QAbstractSlider::actionTriggered, this, &Trackbar::RememberAction);
+  connect(this, &QAbstractSlider::valueChanged, this, &Trackbar::ReportChange);
+}
 
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QSlider::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && CapturedWindow() == m_record) {
-      SetCapturedWindow(nullptr);
-      QMetaObject::invokeMethod(
-          this, [record = m_record] { NotifyHeader(record, NM_RELEASEDCAPTURE); },
-          Qt::QueuedConnection);
-    }
-  }
+void Trackbar::SetPositionAsUser(int position) {
+  m_pendingCode = TB_THUMBPOSITION;
+  setValue(position);
+  m_pendingCode.reset();
+}
 
- private:
-  // Runs before the value moves: the scroll code is known now, the new value only after.
-  void RememberAction(int action) {
-    const bool byMouse = CapturedWindow() == m_record;
-    switch (action) {
-      case SliderSingleStepAdd:
-        m_pendingCode = TB_LINEDOWN;
-        break;
-      case SliderSingleStepSub:
-        m_pendingCode = TB_LINEUP;
-        break;
-      case SliderPageStepAdd:
-        m_pendingCode = TB_PAGEDOWN;
-        break;
-      case SliderPageStepSub:
-        m_pendingCode = TB_PAGEUP;
-        break;
-      case SliderToMinimum:
-        m_pendingCode = TB_TOP;
-        break;
-      case SliderToMaximum:
-        m_pendingCode = TB_BOTTOM;
-        break;
-      case SliderMove:
-        // A drag of the thumb, or else a turn of the wheel.
-        m_pendingCode = byMouse                      ? TB_THUMBTRACK
-                        : sliderPosition() > value() ? TB_LINEDOWN
-                                                     : TB_LINEUP;
-        break;
-      default:
-        m_pendingCode.reset();
-    }
+void Trackbar::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    SetCapturedWindow(m_record);
   }
+  QSlider::mousePressEvent(event);
+}
 
-  void ReportChange(int position) {
-    if (!m_pendingCode) {
-      return;  // set by the program, which Windows does not report
-    }
-    const UINT code = *m_pendingCode;
-    m_pendingCode.reset();
-    SendMessageA(m_record->parent, WM_HSCROLL,
-                 MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)),
-                 reinterpret_cast<LPARAM>(m_record));
+void Trackbar::mouseReleaseEvent(QMouseEvent* event) {
+  QSlider::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && CapturedWindow() == m_record) {
+    SetCapturedWindow(nullptr);
+    QMetaObject::invokeMethod(
+        this, [record = m_record] { NotifyHeader(record, NM_RELEASEDCAPTURE); },
+        Qt::QueuedConnection);
   }
+}
 
-  HWND m_record;
-  std::optional<UINT> m_pendingCode;
-};
+// Runs before the value moves: the scroll code is known now, the new value only after.
+void Trackbar::RememberAction(int action) {
+  const bool byMouse = CapturedWindow() == m_record;
+  switch (action) {
+    case SliderSingleStepAdd:
+      m_pendingCode = TB_LINEDOWN;
+      break;
+    case SliderSingleStepSub:
+      m_pendingCode = TB_LINEUP;
+      break;
+    case SliderPageStepAdd:
+      m_pendingCode = TB_PAGEDOWN;
+      break;
+    case SliderPageStepSub:
+      m_pendingCode = TB_PAGEUP;
+      break;
+    case SliderToMinimum:
+      m_pendingCode = TB_TOP;
+      break;
+    case SliderToMaximum:
+      m_pendingCode = TB_BOTTOM;
+      break;
+    case SliderMove:
+      // A drag of the thumb, or else a turn of the wheel.
+      m_pendingCode = byMouse                      ? TB_THUMBTRACK
+                      : sliderPosition() > value() ? TB_LINEDOWN
+                                                   : TB_LINEUP;
+      break;
+    default:
+      m_pendingCode.reset();
+  }
+}
+
+void Trackbar::ReportChange(int position) {
+  if (!m_pendingCode) {
+    return;  // set by the program, which Windows does not report
+  }
+  const UINT code = *m_pendingCode;
+  m_pendingCode.reset();
+  SendMessageA(m_record->parent, WM_HSCROLL,
+               MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)),
+               reinterpret_cast<LPARAM>(m_record));
+}
+
+namespace {
 
 LRESULT TrackbarProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
   auto* slider = static_cast<QSlider*>(hWnd->widget);

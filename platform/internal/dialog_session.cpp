@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "ansi_text.h"
+#include "controls/accessibility.h"
 #include "controls/controls.h"
 #include "dialog_units.h"
 #include "platform/cdialog.h"
@@ -46,6 +47,7 @@ DialogSession::DialogSession(CDialog& dialog, const DialogTemplate& dialogTempla
       m_record->children.push_back(std::move(control));
     }
   }
+  NameControlsByTheirLabels(m_record->children);
   PlaceOver(owner);
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "internal/window_record.h"
+
+// Lets assistive tools work the controls as a user does: a check box's toggle clicks it, and a
+// value set on a trackbar is reported like a keyboard change. Installed once, before the first
+// control is made.
+void InstallControlAccessibility();
+
+// Names each edit box, list and trackbar after the static text that labels it on screen: the
+// nearest one to its left on the same line.
+void NameControlsByTheirLabels(const std::vector<std::unique_ptr<HWND__>>& controls);
