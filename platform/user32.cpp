@@ -1,8 +1,6 @@
 #include "user32.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QWidget>
 #include <map>
@@ -10,6 +8,7 @@
 
 #include "internal/ansi_text.h"
 #include "internal/gdi_objects.h"
+#include "internal/icon_file.h"
 #include "internal/window_record.h"
 #include "resource_table.h"
 
@@ -19,19 +18,12 @@ constexpr int kIconSize = 32;
 constexpr int kSmallIconSize = 16;
 
 std::unique_ptr<HICON__> ReadIcon(const BinaryResource& resource) {
-  QByteArray bytes(reinterpret_cast<const char*>(resource.bytes.data()),
-                   static_cast<qsizetype>(resource.bytes.size()));
-  QBuffer buffer(&bytes);
-  QImageReader reader(&buffer, "ICO");
   auto icon = std::make_unique<HICON__>();
-  for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
+  for (const QImage& image : ReadIconImages(resource.bytes)) {
     if (image.width() == kIconSize) {
       icon->large = image;
     } else if (image.width() == kSmallIconSize) {
       icon->small = image;
-    }
-    if (!reader.jumpToNextImage()) {
-      break;
     }
   }
   if (icon->large.isNull()) {
