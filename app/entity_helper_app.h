@@ -10,7 +10,5 @@ class CEntityHelperApp : public CWinApp {
 
   BOOL InitInstance() override;
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
 };

@@ -9,9 +9,7 @@ class CLauncherDlg : public CDialog {
 
   BOOL OnInitDialog() override;
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
 
   void OnOK() override;
   void DoDataExchange(CDataExchange* pDX) override;

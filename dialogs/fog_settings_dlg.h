@@ -15,9 +15,7 @@ class CFogSettingsDlg : public CDialog {
 
   BOOL OnInitDialog() override;
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
 
   void DoDataExchange(CDataExchange* pDX) override;
 

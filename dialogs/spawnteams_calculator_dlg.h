@@ -11,9 +11,7 @@ class CSpawnteamsCalculatorDlg : public CDialog {
 
   BOOL OnInitDialog() override;
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
 
   void OnOK() override;
   void DoDataExchange(CDataExchange* pDX) override;

@@ -24,9 +24,8 @@ class CDialog : public CWnd {
   virtual BOOL OnInitDialog();
   void EndDialog(int nResult);
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
+
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   virtual void OnOK();

@@ -31,13 +31,13 @@ const char* AsText(const std::variant<long long, unsigned long long, double, con
 }
 
 template <class Value>
-void AppendFormatted(std::string& out, const std::string& spec, Value value) {
-  const int length = std::snprintf(nullptr, 0, spec.c_str(), value);
+void AppendFormatted(std::string& out, const std::string& directive, Value value) {
+  const int length = std::snprintf(nullptr, 0, directive.c_str(), value);
   if (length <= 0) {
     return;
   }
   std::string piece(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(piece.data(), piece.size(), spec.c_str(), value);
+  std::snprintf(piece.data(), piece.size(), directive.c_str(), value);
   piece.resize(static_cast<std::size_t>(length));
   out += piece;
 }
@@ -58,10 +58,10 @@ void CString::FormatArguments(const char* format, const std::vector<Argument>& a
       continue;
     }
     // Keep flags, width and precision; drop the length modifier, which the argument decides.
-    std::string spec = "%";
+    std::string directive = "%";
     const char* q = p + 1;
     while (*q != '\0' && std::strchr("-+ #0123456789.", *q) != nullptr) {
-      spec += *q++;
+      directive += *q++;
     }
     while (*q != '\0' && std::strchr("hlLqjzt", *q) != nullptr) {
       ++q;
@@ -80,16 +80,16 @@ void CString::FormatArguments(const char* format, const std::vector<Argument>& a
       continue;  // %n, %p and unknown conversions take their argument and write nothing
     }
     if (std::strchr("di", conversion) != nullptr) {
-      AppendFormatted(out, spec + "lld", AsSigned(argument));
+      AppendFormatted(out, directive + "lld", AsSigned(argument));
     } else if (std::strchr("uoxX", conversion) != nullptr) {
-      AppendFormatted(out, spec + "ll" + conversion,
+      AppendFormatted(out, directive + "ll" + conversion,
                       static_cast<unsigned long long>(AsSigned(argument)));
     } else if (conversion == 'c') {
-      AppendFormatted(out, spec + 'c', static_cast<int>(AsSigned(argument)));
+      AppendFormatted(out, directive + 'c', static_cast<int>(AsSigned(argument)));
     } else if (conversion == 's') {
-      AppendFormatted(out, spec + 's', AsText(argument));
+      AppendFormatted(out, directive + 's', AsText(argument));
     } else {
-      AppendFormatted(out, spec + conversion, AsDouble(argument));
+      AppendFormatted(out, directive + conversion, AsDouble(argument));
     }
   }
   m_text = std::move(out);

@@ -36,9 +36,7 @@ class CWnd : public CCmdTarget {
   // Every message sent to this window's handle arrives here.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
 
   // What the window does with a message its map does not take.
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -45,6 +45,14 @@ class CCmdTarget {
   const MessageMapEntry* FindEntry(UINT message, UINT code, UINT id) const;
 };
 
+// Declares a class's message map; the class defines GetThisMessageMap with its entries.
+#define DECLARE_MESSAGE_MAP()                        \
+ protected:                                          \
+  static const MessageMap* GetThisMessageMap();      \
+  const MessageMap* GetMessageMap() const override { \
+    return GetThisMessageMap();                      \
+  }
+
 namespace message_map_detail {
 
 template <class Handler>

@@ -1,12 +1,11 @@
 // Writes the application icon as a Windows .ico file with a 32 by 32 and a 16 by 16 image in
 // the sixteen standard colours: make_icon OUTPUT.ico
 #include <QColor>
-#include <QFile>
 #include <QGuiApplication>
 #include <array>
 #include <cstdio>
 
-#include "little_endian.h"
+#include "binary_file.h"
 
 #include "icon_drawing.h"
 
@@ -102,10 +101,5 @@ int main(int argc, char** argv) {
     offset += static_cast<int>(bytes->size());
   }
   file.append(large).append(small);
-  QFile out(QString::fromLocal8Bit(argv[1]));
-  if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size()) {
-    std::fprintf(stderr, "cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  return WriteBinaryFile(argv[1], file) ? 0 : 1;
 }

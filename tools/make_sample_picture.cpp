@@ -1,6 +1,5 @@
 // Draws the fog preview's sample picture, a lit corridor, and writes it as an uncompressed
 // 24-bit .bmp of 128 by 96 pixels: make_sample_picture OUTPUT.bmp
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -9,7 +8,7 @@
 #include <QRadialGradient>
 #include <cstdio>
 
-#include "little_endian.h"
+#include "binary_file.h"
 
 namespace {
 
@@ -110,10 +109,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QByteArray bytes = EncodeBmp(DrawCorridor());
-  QFile out(QString::fromLocal8Bit(argv[1]));
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-    std::fprintf(stderr, "cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  return WriteBinaryFile(argv[1], bytes) ? 0 : 1;
 }

@@ -19,11 +19,8 @@ LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  LRESULT result = 0;
-  HandleTextMessage(
-      message, wParam, lParam, button->text(),
-      [button](const QString& text) { button->setText(text); }, &result);
-  return result;
+  return TextWindowProc<QAbstractButton, &QAbstractButton::text, &QAbstractButton::setText>(
+      hWnd, message, wParam, lParam);
 }
 
 // A group box as Windows draws it: an etched frame whose top line runs through the middle of
@@ -61,15 +58,6 @@ class GroupFrame : public QWidget {
   QString m_title;
 };
 
-LRESULT GroupBoxProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* box = static_cast<GroupFrame*>(hWnd->widget);
-  LRESULT result = 0;
-  HandleTextMessage(
-      message, wParam, lParam, box->Title(), [box](const QString& text) { box->SetTitle(text); },
-      &result);
-  return result;
-}
-
 void ConnectClicks(HWND control, QAbstractButton* button) {
   QObject::connect(button, &QAbstractButton::clicked,
                    [control] { NotifyCommand(control, BN_CLICKED); });
@@ -106,5 +94,5 @@ void MakeGroupBox(HWND control, const DialogItemTemplate& item) {
   box->lower();
   box->setAttribute(Qt::WA_TransparentForMouseEvents);
   control->widget = box;
-  control->proc = GroupBoxProc;
+  control->proc = TextWindowProc<GroupFrame, &GroupFrame::Title, &GroupFrame::SetTitle>;
 }

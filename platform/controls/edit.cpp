@@ -69,11 +69,8 @@ LRESULT EditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
-  LRESULT result = 0;
-  HandleTextMessage(
-      message, wParam, lParam, edit->text(), [edit](const QString& text) { edit->setText(text); },
-      &result);
-  return result;
+  return TextWindowProc<QLineEdit, &QLineEdit::text, &QLineEdit::setText>(hWnd, message, wParam,
+                                                                          lParam);
 }
 
 }  // namespace

@@ -32,15 +32,6 @@ class PictureWidget : public QWidget {
   HWND m_record;
 };
 
-LRESULT StaticTextProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* label = static_cast<QLabel*>(hWnd->widget);
-  LRESULT result = 0;
-  HandleTextMessage(
-      message, wParam, lParam, label->text(),
-      [label](const QString& text) { label->setText(text); }, &result);
-  return result;
-}
-
 LRESULT StaticPictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM) {
   if (message == STM_GETIMAGE && wParam == IMAGE_BITMAP) {
     return reinterpret_cast<LRESULT>(hWnd->image);
@@ -58,7 +49,7 @@ void MakeStaticText(HWND control, const DialogItemTemplate& item) {
       (item.style & SS_TYPEMASK) == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
   label->setAlignment(horizontal | Qt::AlignTop);
   control->widget = label;
-  control->proc = StaticTextProc;
+  control->proc = TextWindowProc<QLabel, &QLabel::text, &QLabel::setText>;
 }
 
 void MakeStaticPicture(HWND control, const DialogItemTemplate& item, HINSTANCE resources) {

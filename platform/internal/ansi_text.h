@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win_constants.h"
+#include "window_record.h"
 
 // The program's text is 8-bit; Latin-1 keeps every byte as one character and back.
 inline QString FromAnsi(const char* text) {
@@ -43,4 +44,16 @@ bool HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam, const QString
     default:
       return false;
   }
+}
+
+// The window procedure of a control that understands only the text messages; `Text` and
+// `SetText` are the widget's own accessors.
+template <class Widget, QString (Widget::*Text)() const, void (Widget::*SetText)(const QString&)>
+LRESULT TextWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* widget = static_cast<Widget*>(hWnd->widget);
+  LRESULT result = 0;
+  HandleTextMessage(
+      message, wParam, lParam, (widget->*Text)(),
+      [widget](const QString& text) { (widget->*SetText)(text); }, &result);
+  return result;
 }

@@ -36,20 +36,13 @@ class ClassesCalculator : public testing::Test {
     ControlOf(dialog, IDC_ENTITY_NAME)->setFocus();
     PressKey(WindowOf(dialog), key);
   }
-  // Runs the steps in the open calculator, then closes it with "Done".
-  void InCalculator(const std::function<void()>& steps) {
-    RunModal(dialog, [&] {
-      steps();
-      Click(ControlOf(dialog, IDOK));
-    });
-  }
 
   CEntityHelperApp app;
   CClassesCalculatorDlg dialog;
 };
 
 TEST_F(ClassesCalculator, OpensOnTriggerMultipleWithTheTemplateTextAndNoValue) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     const auto* names = ControlAs<QComboBox>(dialog, IDC_ENTITY_NAME);
     QStringList items;
     for (int i = 0; i < names->count(); ++i) {
@@ -71,7 +64,7 @@ TEST_F(ClassesCalculator, OpensOnTriggerMultipleWithTheTemplateTextAndNoValue) {
 }
 
 TEST_F(ClassesCalculator, EachClickShowsTheMaskOfTheTickedClasses) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     Click(Box("Grunt"));
     EXPECT_EQ(Value(), "2");
     Click(Box("Mech"));
@@ -91,7 +84,7 @@ TEST_F(ClassesCalculator, EachClickShowsTheMaskOfTheTickedClasses) {
 }
 
 TEST_F(ClassesCalculator, AllSixteenSetBothGroupsOfBits) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     for (const ToggleRow& row : ClassBitTable) {
       Click(Box(row.label));
     }
@@ -100,7 +93,7 @@ TEST_F(ClassesCalculator, AllSixteenSetBothGroupsOfBits) {
 }
 
 TEST_F(ClassesCalculator, ChoosingAnEntityShowsItsTextAndKeepsTheMask) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     Click(Box("Grunt"));
     ChooseWithKey(Qt::Key_Down);  // trigger_once
     ChooseWithKey(Qt::Key_Down);  // worldspawn

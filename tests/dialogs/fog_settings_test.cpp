@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 #include <vector>
@@ -76,19 +74,7 @@ class FogSettings : public testing::Test {
     GetBitmapBits(Shown(), static_cast<LONG>(pixels.size()), pixels.data());
     return pixels;
   }
-  QPoint Thumb(unsigned id) {
-    QSlider* slider = Slider(id);
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
-  }
+  QPoint Thumb(unsigned id) { return ThumbCentre(Slider(id)); }
   // A press and release on the thumb: the slider does not move, but lets go of the mouse.
   void TouchThumb(unsigned id) {
     QTest::mouseClick(Slider(id), Qt::LeftButton, {}, Thumb(id));
@@ -105,19 +91,13 @@ class FogSettings : public testing::Test {
     Slider(id)->setFocus();
     PressKey(WindowOf(dialog), key);
   }
-  void InHelper(const std::function<void()>& steps) {
-    RunModal(dialog, [&] {
-      steps();
-      Click(ControlOf(dialog, IDOK));
-    });
-  }
 
   CEntityHelperApp app;
   FogHelper dialog;
 };
 
 TEST_F(FogSettings, OpensAtTheDefaultsWithTheDefaultFog) {
-  InHelper([&] {
+  RunModalThenDone(dialog, [&] {
     for (unsigned id : {IDC_FOG_RED, IDC_FOG_GREEN, IDC_FOG_BLUE}) {
       EXPECT_EQ(Slider(id)->value(), 100);
     }
@@ -135,7 +115,7 @@ TEST_F(FogSettings, OpensAtTheDefaultsWithTheDefaultFog) {
 }
 
 TEST_F(FogSettings, ReleasingAnySliderRereadsAllFour) {
-  InHelper([&] {
+  RunModalThenDone(dialog, [&] {
     SetQuietly(IDC_FOG_GREEN, 50);
     SetQuietly(IDC_FOG_BLUE, 0);
     EXPECT_EQ(Fields(), std::vector<QString>({"50", "100", "100", "100"}));
@@ -159,7 +139,7 @@ TEST_F(FogSettings, ReleasingAnySliderRereadsAllFour) {
 }
 
 TEST_F(FogSettings, DraggingUpdatesWhenTheMouseLetsGo) {
-  InHelper([&] {
+  RunModalThenDone(dialog, [&] {
     QSlider* alpha = Slider(IDC_FOG_ALPHA);
     QTest::mousePress(alpha, Qt::LeftButton, {}, Thumb(IDC_FOG_ALPHA));
     QTest::mouseMove(alpha, QPoint(-20, alpha->height() / 2));
@@ -172,7 +152,7 @@ TEST_F(FogSettings, DraggingUpdatesWhenTheMouseLetsGo) {
 }
 
 TEST_F(FogSettings, KeysAndTheWheelUpdateAtOnce) {
-  InHelper([&] {
+  RunModalThenDone(dialog, [&] {
     Key(IDC_FOG_GREEN, Qt::Key_Left);
     EXPECT_EQ(Fields(), std::vector<QString>({"50", "100", "99", "100"}));
     Key(IDC_FOG_ALPHA, Qt::Key_End);
@@ -188,7 +168,7 @@ TEST_F(FogSettings, KeysAndTheWheelUpdateAtOnce) {
 
 TEST_F(FogSettings, WithThePictureGoneEveryUpdateSaysSoOnce) {
   MessageBoxRecorder boxes;
-  InHelper([&] {
+  RunModalThenDone(dialog, [&] {
     ASSERT_TRUE(DeleteObject(Shown()));
     Key(IDC_FOG_ALPHA, Qt::Key_Right);
     EXPECT_EQ(boxes.Texts(), std::vector<QString>({"Set bits failed"}));
@@ -212,7 +192,7 @@ TEST_F(FogSettings, WithoutTheSamplePictureItOpensOnFogOverBlack) {
   withoutPicture.bitmaps = {};
   AfxSetResourceHandle(&withoutPicture);
   MessageBoxRecorder boxes;
-  InHelper([&] {
+  RunModalThenDone(dialog, [&] {
     EXPECT_EQ(boxes.Texts(), std::vector<QString>({"Error loading bitmap bits", "Set bits failed",
                                                    "Set bits failed"}));
     for (std::size_t i = 0; i < kPreviewByteCount; ++i) {
@@ -226,7 +206,8 @@ TEST_F(FogSettings, WithoutTheSamplePictureItOpensOnFogOverBlack) {
 
 TEST_F(FogSettings, LetsGoOfItsPictureAndBuffersWhenItCloses) {
   HBITMAP own = nullptr;
-  InHelper([&] { own = static_cast<HBITMAP>(dialog.m_pPreviewBitmap->GetSafeHandle()); });
+  RunModalThenDone(dialog,
+                   [&] { own = static_cast<HBITMAP>(dialog.m_pPreviewBitmap->GetSafeHandle()); });
   EXPECT_EQ(dialog.m_pPreviewBitmap, nullptr);
   EXPECT_EQ(dialog.m_pSourceBits, nullptr);
   EXPECT_EQ(dialog.m_pFoggedBits, nullptr);

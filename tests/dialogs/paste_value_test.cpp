@@ -45,19 +45,13 @@ class PasteValue : public testing::Test {
     Field()->setFocus();
     PressKey(WindowOf(dialog), Qt::Key_V, Qt::ControlModifier);
   }
-  void InCalculator(const std::function<void()>& steps) {
-    RunModal(dialog, [&] {
-      steps();
-      Click(ControlOf(dialog, IDOK));
-    });
-  }
 
   CEntityHelperApp app;
   CClassesCalculatorDlg dialog;
 };
 
 TEST_F(PasteValue, ValidValuesTickTheirBoxes) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     Paste("130");
     EXPECT_EQ(TickedClasses(), QStringList({"Grunt", "Mech"}));
     EXPECT_EQ(Field()->text(), "130");
@@ -69,7 +63,7 @@ TEST_F(PasteValue, ValidValuesTickTheirBoxes) {
 }
 
 TEST_F(PasteValue, BitsNoClassNamesStayThroughClicksAndAreNamed) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     Paste("0x1000182");  // bits 1, 7, 8 and 24
     EXPECT_EQ(TickedClasses(), QStringList({"Grunt", "Mech"}));
     EXPECT_EQ(Field()->text(), "16777602");
@@ -86,7 +80,7 @@ TEST_F(PasteValue, BitsNoClassNamesStayThroughClicksAndAreNamed) {
 
 TEST_F(PasteValue, AnythingElseChangesNothingAndSaysSo) {
   MessageBoxRecorder boxes;
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     Click(Box(9));  // Grunt
     const QString longText = QString("x").repeated(50);
     for (const QString& text :
@@ -104,7 +98,7 @@ TEST_F(PasteValue, AnythingElseChangesNothingAndSaysSo) {
 }
 
 TEST_F(PasteValue, ContextMenuOffersPasteValueAfterCopy) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     QApplication::clipboard()->setText("65664");  // Breeder and Mech
     QStringList items;
     WhenMenuShows([&](QMenu* menu) {
@@ -129,7 +123,7 @@ TEST_F(PasteValue, ContextMenuOffersPasteValueAfterCopy) {
 }
 
 TEST_F(PasteValue, TypingStillChangesNothing) {
-  InCalculator([&] {
+  RunModalThenDone(dialog, [&] {
     Field()->setFocus();
     PressKey(WindowOf(dialog), Qt::Key_5);
     EXPECT_EQ(Field()->text(), "");

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -51,19 +49,6 @@ class Controls : public testing::Test {
     CString text;
     dialog.GetDlgItem(IDC_PROBE_LIST)->GetWindowTextA(text);
     return static_cast<const char*>(text);
-  }
-
-  QPoint HandleCentre(QSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
   }
 
   CWinApp app;
@@ -171,7 +156,7 @@ TEST_F(Controls, SliderReportsCaptureReleaseOnceAfterEveryMouseInteraction) {
     EXPECT_EQ(GetCapture(), nullptr);
 
     // A drag of the thumb to the far left, let go outside the slider.
-    const QPoint thumb = HandleCentre(slider);
+    const QPoint thumb = ThumbCentre(slider);
     QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
     QTest::mouseMove(slider, QPoint(-40, thumb.y()));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(-40, thumb.y() + 80));

@@ -30,9 +30,7 @@ class CProbeDlg : public CDialog {
   // Set by the WM_DESTROY handler: the edit box's text, read while the controls still exist.
   std::string editTextAtDestroy = "(not destroyed)";
 
- protected:
-  static const MessageMap* GetThisMessageMap();
-  const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+  DECLARE_MESSAGE_MAP()
 
   void OnClicked(UINT nID);
   void OnSelChange();

@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -91,6 +94,13 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps) {
   return dialog.DoModal();
 }
 
+INT_PTR RunModalThenDone(CDialog& dialog, const std::function<void()>& steps) {
+  return RunModal(dialog, [&] {
+    steps();
+    Click(DefaultButton(WindowOf(dialog)));
+  });
+}
+
 void WhenModalStarts(const std::function<void()>& steps) {
   QWidget* before = QApplication::activeModalWidget();
   RunWhen(
@@ -146,6 +156,19 @@ QWidget* WindowOf(const CWnd& window) {
 QWidget* ControlOf(const CWnd& dialog, int id) {
   const CWnd* control = dialog.GetDlgItem(id);
   return control != nullptr ? WindowOf(*control) : nullptr;
+}
+
+QPoint ThumbCentre(QSlider* slider) {
+  QStyleOptionSlider option;
+  option.initFrom(slider);
+  option.orientation = slider->orientation();
+  option.minimum = slider->minimum();
+  option.maximum = slider->maximum();
+  option.sliderPosition = slider->sliderPosition();
+  option.sliderValue = slider->value();
+  return slider->style()
+      ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+      .center();
 }
 
 void ClickAt(QWidget* widget, QPoint position) {

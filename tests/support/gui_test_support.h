@@ -32,6 +32,9 @@ class ModalWatchdog {
 // result, under a watchdog.
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps);
 
+// The same, then presses the dialog's default button, as a user closes it with "Done".
+INT_PTR RunModalThenDone(CDialog& dialog, const std::function<void()>& steps);
+
 // Runs `steps` once another dialog than the one now on top runs modally (a dialog that a
 // handler opens); message boxes do not count.
 void WhenModalStarts(const std::function<void()>& steps);
@@ -54,6 +57,10 @@ QPushButton* DefaultButton(QWidget* window);
 
 // Texts that do not fit their control: labels, push buttons and check boxes.
 std::vector<QString> ClippedTexts(QWidget* window);
+
+// The middle of a slider's thumb, where a user grabs it.
+class QSlider;
+QPoint ThumbCentre(QSlider* slider);
 
 // User input, delivered like a person's: keys go to the focused widget of the window.
 void ClickAt(QWidget* widget, QPoint position);
