@@ -23,6 +23,25 @@ LRESULT ButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
       hWnd, message, wParam, lParam);
 }
 
+// A flat push button as Windows draws it: a thin frame and no bevel, where Qt's flat button
+// has no frame at all and would read as plain text.
+class FlatPushButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), isDown() ? colours.mid() : colours.button());
+    painter.setPen(colours.color(hasFocus() ? QPalette::Highlight : QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(
+        colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+  }
+};
+
 // A group box as Windows draws it: an etched frame whose top line runs through the middle of
 // the title, so that the frame encloses exactly the template's rectangle.
 class GroupFrame : public QWidget {
@@ -66,15 +85,10 @@ void ConnectClicks(HWND control, QAbstractButton* button) {
 }  // namespace
 
 void MakePushButton(HWND control, const DialogItemTemplate& item) {
-  auto* button = new QPushButton(FromAnsi(item.text), control->parent->widget);
+  auto* button = (item.style & BS_FLAT) != 0
+                     ? new FlatPushButton(FromAnsi(item.text), control->parent->widget)
+                     : new QPushButton(FromAnsi(item.text), control->parent->widget);
   button->setDefault((item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-  if ((item.style & BS_FLAT) != 0) {
-    // Flat as on Windows: a thin frame and no bevel, rather than Qt's frameless flat button.
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { border: 1px solid palette(dark); background: palette(button); }"
-        "QPushButton:pressed { background: palette(mid); }"
-        "QPushButton:focus { border: 1px solid palette(highlight); }"));
-  }
   ConnectClicks(control, button);
   control->widget = button;
   control->proc = ButtonProc;

@@ -5,15 +5,11 @@
 #include <QAccessibleValueInterface>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <functional>
-#include <memory>
 
 #include "app/entity_helper_app.h"
-#include "app/launcher_dlg.h"
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
-#include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "tests/support/gui_test_support.h"
 
@@ -22,49 +18,6 @@ namespace {
 QAccessibleInterface* Accessible(CDialog& dialog, unsigned id) {
   return QAccessible::queryAccessibleInterface(ControlOf(dialog, static_cast<int>(id)));
 }
-
-struct DialogCase {
-  const char* name;
-  const DialogTemplate* dialogTemplate;
-  std::function<std::unique_ptr<CDialog>()> make;
-};
-
-class KeyboardReach : public testing::TestWithParam<DialogCase> {
- protected:
-  CEntityHelperApp app;
-};
-
-TEST_P(KeyboardReach, TabVisitsEveryTabStopInTemplateOrder) {
-  const std::unique_ptr<CDialog> dialog = GetParam().make();
-  RunModal(*dialog, [&] {
-    std::vector<int> stops;
-    for (const DialogItemTemplate& item : GetParam().dialogTemplate->items) {
-      if ((item.style & WS_TABSTOP) != 0) {
-        stops.push_back(item.id);
-      }
-    }
-    QWidget* window = WindowOf(*dialog);
-    EXPECT_EQ(window->focusWidget(), ControlOf(*dialog, stops.front()));
-    for (std::size_t step = 1; step <= stops.size(); ++step) {
-      PressKey(window, Qt::Key_Tab);
-      EXPECT_EQ(window->focusWidget(), ControlOf(*dialog, stops[step % stops.size()]))
-          << "after " << step << " tabs";
-    }
-    dialog->EndDialog(IDOK);
-  });
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllDialogs, KeyboardReach,
-    testing::Values(DialogCase{"Launcher", &kLauncherTemplate,
-                               [] { return std::make_unique<CLauncherDlg>(); }},
-                    DialogCase{"Classes", &kClassesCalculatorTemplate,
-                               [] { return std::make_unique<CClassesCalculatorDlg>(); }},
-                    DialogCase{"Spawnteams", &kSpawnteamsCalculatorTemplate,
-                               [] { return std::make_unique<CSpawnteamsCalculatorDlg>(); }},
-                    DialogCase{"Fog", &kFogSettingsTemplate,
-                               [] { return std::make_unique<CFogSettingsDlg>(); }}),
-    [](const testing::TestParamInfo<DialogCase>& param) { return std::string(param.param.name); });
 
 class Accessibility : public testing::Test {
  protected:
