@@ -12,6 +12,8 @@ class DialogWindow : public QDialog {
  public:
   explicit DialogWindow(HWND record);
 
+  HWND Handle() const { return m_record; }
+
   int RunModal();
   void EndModal(int result);
 

@@ -12,6 +12,8 @@
 
 #include "app/entity_helper_app.h"
 #include "app/launcher_dlg.h"
+#include "platform/gdi.h"
+#include "platform/internal/dialog_window.h"
 #include "platform/internal/gdi_objects.h"
 #include "platform/user32.h"
 #include "res/resource.h"
@@ -220,19 +222,34 @@ TEST_F(Launcher, SecondOpeningOfTheSpawnteamsCalculatorStartsEmpty) {
       });
 }
 
+// The bits the fog helper's preview shows.
+std::vector<std::uint8_t> PreviewBits(QWidget* helper) {
+  CWnd* dialog = CWnd::FromHandle(dynamic_cast<DialogWindow*>(helper)->Handle());
+  const auto shown = reinterpret_cast<HBITMAP>(
+      dialog->GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+  std::vector<std::uint8_t> bits(128 * 96 * 4);
+  EXPECT_EQ(GetBitmapBits(shown, static_cast<LONG>(bits.size()), bits.data()),
+            static_cast<LONG>(bits.size()));
+  return bits;
+}
+
 TEST_F(Launcher, SecondOpeningOfTheFogHelperStartsFromTheDefaults) {
   QString firstMass;
+  std::vector<std::uint8_t> firstPicture;
   OpenTwice(
       app, IDC_OPEN_FOG,
       [&](QWidget* helper) {
+        firstPicture = PreviewBits(helper);
         QWidget* alpha = helper->findChildren<QSlider*>().at(3);
         alpha->setFocus();
         PressKey(helper, Qt::Key_End);
         firstMass = helper->findChildren<QLineEdit*>().at(0)->text();
+        EXPECT_NE(PreviewBits(helper), firstPicture);
       },
-      [](QWidget* helper) {
+      [&](QWidget* helper) {
         EXPECT_EQ(helper->findChildren<QSlider*>().at(3)->value(), 50);
         EXPECT_EQ(helper->findChildren<QLineEdit*>().at(0)->text(), "50");
+        EXPECT_EQ(PreviewBits(helper), firstPicture);
       });
   EXPECT_EQ(firstMass, "100");
 }

@@ -50,6 +50,12 @@ TEST_P(TemplateDialogs, ControlsStandWhereTheTemplatePutsThem) {
   const DialogTemplate& layout = *GetParam().dialogTemplate;
   RunModal(*dialog, [&] {
     QWidget* window = WindowOf(*dialog);
+    EXPECT_EQ(window->windowTitle(), layout.caption);
+    // A modal frame with a close box, and no minimise or maximise box.
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
     const double perUnitX = window->width() / static_cast<double>(layout.cx);
     const double perUnitY = window->height() / static_cast<double>(layout.cy);
     const auto& controls = dialog->m_hWnd->children;  // in the template's order
