@@ -12,8 +12,6 @@ class CString {
   CString(const char* text) : m_text(text == nullptr ? "" : text) {}  // NOLINT: implicit by design
 
   operator const char*() const { return m_text.c_str(); }  // NOLINT: implicit by design
-  int GetLength() const { return static_cast<int>(m_text.size()); }
-  bool IsEmpty() const { return m_text.empty(); }
   bool operator==(const CString& other) const = default;
 
   // printf-style formatting that cannot be tricked by the arguments: each conversion takes the

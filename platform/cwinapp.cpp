@@ -52,10 +52,6 @@ void AfxSetResourceHandle(HINSTANCE hInstResource) {
   g_resources = hInstResource;
 }
 
-HINSTANCE AfxGetInstanceHandle() {
-  return g_resources;
-}
-
 int AfxWinMain() {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) {

@@ -30,6 +30,5 @@ CWinApp* AfxGetApp();
 // The resources the program handed over at start-up.
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstResource);
-HINSTANCE AfxGetInstanceHandle();
 // Names the application from its version block, then runs InitInstance.
 int AfxWinMain();

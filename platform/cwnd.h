@@ -15,7 +15,6 @@ class CWnd : public CCmdTarget {
 
   HWND m_hWnd = nullptr;
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
   // The platform's wrapper of a window, or null for a null or unknown handle.
   static CWnd* FromHandle(HWND hWnd);
 

@@ -61,7 +61,6 @@ std::unique_ptr<HWND__> CreateControl(HWND dialog, const DialogItemTemplate& ite
   auto control = std::make_unique<HWND__>();
   control->parent = dialog;
   control->id = item.id;
-  control->windowClass = item.windowClass;
   control->style = item.style;
   if (!MakeWidget(control.get(), item, resources)) {
     return nullptr;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "platform/cwnd.h"
@@ -16,7 +15,6 @@ struct HWND__ {
   QWidget* widget = nullptr;
   HWND parent = nullptr;
   UINT id = 0;
-  std::string windowClass;
   DWORD style = 0;
   WindowProcFunction proc = nullptr;
   // The CWnd that speaks for the window: the dialog object, or a control's wrapper.

@@ -12,6 +12,7 @@
 
 #include "app/entity_helper_app.h"
 #include "app/launcher_dlg.h"
+#include "logic/preview_pixels.h"
 #include "platform/gdi.h"
 #include "platform/internal/dialog_window.h"
 #include "platform/internal/gdi_objects.h"
@@ -227,7 +228,7 @@ std::vector<std::uint8_t> PreviewBits(QWidget* helper) {
   CWnd* dialog = CWnd::FromHandle(dynamic_cast<DialogWindow*>(helper)->Handle());
   const auto shown = reinterpret_cast<HBITMAP>(
       dialog->GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
-  std::vector<std::uint8_t> bits(128 * 96 * 4);
+  std::vector<std::uint8_t> bits(kPreviewByteCount);
   EXPECT_EQ(GetBitmapBits(shown, static_cast<LONG>(bits.size()), bits.data()),
             static_cast<LONG>(bits.size()));
   return bits;

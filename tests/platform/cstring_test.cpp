@@ -35,9 +35,8 @@ TEST(CString, ArgumentsThatDoNotMatchCannotCorruptTheText) {
 }
 
 TEST(CString, NullTextIsEmpty) {
-  const CString text(nullptr);
-  EXPECT_TRUE(text.IsEmpty());
-  EXPECT_EQ(CString("abc").GetLength(), 3);
+  EXPECT_STREQ(CString(nullptr), "");
+  EXPECT_STREQ(CString("abc"), "abc");
 }
 
 }  // namespace
