@@ -1,7 +1,7 @@
-#include "apply_fog.h"
+#include "logic/apply_fog.h"
 
-#include "fog_parts.h"
-#include "preview_pixels.h"
+#include "logic/fog_parts.h"
+#include "logic/preview_pixels.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -1,6 +1,6 @@
-#include "classes_field.h"
+#include "logic/classes_field.h"
 
-#include "crt.h"
+#include "logic/crt.h"
 
 std::optional<std::string_view> DescriptionForName(const char* name) {
   std::optional<std::string_view> description;

@@ -1,4 +1,4 @@
-#include "fog_color.h"
+#include "logic/fog_color.h"
 
 EntityFieldTexts FieldTexts(const FogColor& color) {
   return {std::to_string(color.m_nAlpha), std::to_string(color.m_nRed),

@@ -1,8 +1,8 @@
-#include "fog_parts.h"
+#include "logic/fog_parts.h"
 
 #include <algorithm>
 
-#include "crt.h"
+#include "logic/crt.h"
 
 FogParts ComputeFogParts(const FogColor& color) {
   const double alpha = color.m_nAlpha / 100.0;

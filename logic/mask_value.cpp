@@ -1,4 +1,4 @@
-#include "mask_value.h"
+#include "logic/mask_value.h"
 
 #include <cctype>
 #include <charconv>

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "fog_color.h"
-#include "preview_pixels.h"
+#include "logic/fog_color.h"
+#include "logic/preview_pixels.h"
 
 // What one blend needs, worked out once per blend rather than per pixel.
 struct FogParts {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "toggle_row.h"
+#include "logic/toggle_row.h"
 
 // Rows in the order of the dialog's check boxes, which is also the order of the bits.
 inline constexpr std::array<ToggleRow, 8> SpawnteamGroupTable{{

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "fog_color.h"
+#include "logic/fog_color.h"
 
 // Lays the fog over a picture of kPreviewPixelCount pixels: every colour byte b of the source
 // becomes the channel's fog part plus trunc((1 - alpha) * b) in the destination. The fourth byte

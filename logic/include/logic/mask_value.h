@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toggle_row.h"
+#include "logic/toggle_row.h"
 
 // Reads an existing key value as a map maker pastes it: one whole integer, surrounding white
 // space aside, either decimal within the signed 32-bit range or "0x" and one to eight

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "toggle_row.h"
+#include "logic/toggle_row.h"
 
 // Rows in the order of the dialog's check boxes (left column, then right column), which is not
 // the order of the bits: "Wraith" and "Kamikaze" swap bits 19 and 20, and "Biotech" is bit 5.
