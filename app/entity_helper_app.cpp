@@ -1,10 +1,11 @@
-#include "entity_helper_app.h"
+#include "app/entity_helper_app.h"
 
-#include "launcher_dlg.h"
+#include "app/launcher_dlg.h"
+#include "platform/additions.h"
 #include "res/resources.h"
 
 CEntityHelperApp::CEntityHelperApp() {
-  AfxSetResourceHandle(ProgramResources());
+  platform::SetResourceTable(ProgramResources());
 }
 
 const MessageMap* CEntityHelperApp::GetThisMessageMap() {

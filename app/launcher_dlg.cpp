@@ -1,4 +1,4 @@
-#include "launcher_dlg.h"
+#include "app/launcher_dlg.h"
 
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"

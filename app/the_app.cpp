@@ -1,4 +1,4 @@
-#include "entity_helper_app.h"
+#include "app/entity_helper_app.h"
 
 // The one application object, constructed before the platform's main() starts it.
 CEntityHelperApp theApp;

@@ -12,7 +12,7 @@
 
 #include "app/entity_helper_app.h"
 #include "dialogs/fog_settings_dlg.h"
-#include "platform/internal/window_record.h"
+#include "platform/qt/window_record.h"
 #include "res/resource.h"
 
 namespace {
@@ -28,7 +28,7 @@ long ResidentKiB() {
 void OpenAndClose() {
   CFogSettingsDlg dialog;
   QTimer::singleShot(0, [&dialog] {
-    QWidget* alpha = dialog.GetDlgItem(IDC_FOG_ALPHA)->m_hWnd->widget;
+    QWidget* alpha = platform::qt::WidgetOf(dialog.GetDlgItem(IDC_FOG_ALPHA)->m_hWnd);
     alpha->setFocus();
     QTest::keyClick(alpha, Qt::Key_Right);
     dialog.EndDialog(IDOK);

@@ -9,7 +9,7 @@
 
 #include "app/entity_helper_app.h"
 #include "dialogs/fog_settings_dlg.h"
-#include "platform/internal/window_record.h"
+#include "platform/qt/window_record.h"
 #include "res/resource.h"
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 CFogSettingsDlg* g_dialog = nullptr;
 
 QWidget* Control(unsigned id) {
-  return g_dialog->GetDlgItem(static_cast<int>(id))->m_hWnd->widget;
+  return platform::qt::WidgetOf(g_dialog->GetDlgItem(static_cast<int>(id))->m_hWnd);
 }
 
 void BM_SliderReleaseToRepaintedPreview(benchmark::State& state) {

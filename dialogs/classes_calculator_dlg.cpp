@@ -1,9 +1,10 @@
-#include "classes_calculator_dlg.h"
+#include "dialogs/classes_calculator_dlg.h"
 
 #include <string>
 
+#include "dialogs/mask_field.h"
 #include "logic/classes_field.h"
-#include "mask_field.h"
+#include "platform/additions.h"
 #include "res/resource.h"
 
 namespace {
@@ -19,7 +20,8 @@ CClassesCalculatorDlg::CClassesCalculatorDlg(CWnd* pParent)
 const MessageMap* CClassesCalculatorDlg::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
       MapCommand<&CClassesCalculatorDlg::OnEntityNameChanged>(CBN_SELCHANGE, IDC_ENTITY_NAME),
-      MapCommand<&CClassesCalculatorDlg::OnPasteValue>(EN_PASTEVALUE, IDC_CLASSES_VALUE),
+      MapCommand<&CClassesCalculatorDlg::OnPasteValue>(platform::kPasteValueNotification,
+                                                       IDC_CLASSES_VALUE),
       MapCommandRange<&CClassesCalculatorDlg::OnClassClicked>(BN_CLICKED, IDC_FIRST_CLASS,
                                                               IDC_LAST_CLASS),
   };

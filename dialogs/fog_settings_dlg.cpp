@@ -1,4 +1,4 @@
-#include "fog_settings_dlg.h"
+#include "dialogs/fog_settings_dlg.h"
 
 #include "logic/apply_fog.h"
 #include "logic/preview_pixels.h"
@@ -89,11 +89,15 @@ void CFogSettingsDlg::UpdateFog() {
   m_color.m_nGreen = position(IDC_FOG_GREEN);
   m_color.m_nBlue = position(IDC_FOG_BLUE);
   m_color.m_nAlpha = position(IDC_FOG_ALPHA);
-  const EntityFieldTexts texts = FieldTexts(m_color);
-  GetDlgItem(IDC_FOG_SPEED)->SetWindowTextA(texts.speed.c_str());
-  GetDlgItem(IDC_FOG_ACCEL)->SetWindowTextA(texts.accel.c_str());
-  GetDlgItem(IDC_FOG_DECEL)->SetWindowTextA(texts.decel.c_str());
-  GetDlgItem(IDC_FOG_MASS)->SetWindowTextA(texts.mass.c_str());
+  const std::pair<unsigned, std::int32_t> fields[] = {{IDC_FOG_SPEED, m_color.m_nRed},
+                                                      {IDC_FOG_ACCEL, m_color.m_nGreen},
+                                                      {IDC_FOG_DECEL, m_color.m_nBlue},
+                                                      {IDC_FOG_MASS, m_color.m_nAlpha}};
+  for (const auto& [id, value] : fields) {
+    CString text;
+    text.Format("%d", value);
+    GetDlgItem(static_cast<int>(id))->SetWindowTextA(text);
+  }
   ShowFog();
 }
 

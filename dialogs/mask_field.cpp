@@ -1,9 +1,9 @@
-#include "mask_field.h"
+#include "dialogs/mask_field.h"
 
 #include <string>
 
 #include "logic/mask_value.h"
-#include "platform/clipboard.h"
+#include "platform/additions.h"
 
 namespace {
 
@@ -26,8 +26,10 @@ std::string UnnamedBitsTip(std::int32_t mask, const MaskFieldLayout& layout) {
 
 void ShowMask(CWnd& dialog, std::int32_t mask, const MaskFieldLayout& layout) {
   CWnd* field = dialog.GetDlgItem(static_cast<int>(layout.valueFieldId));
-  field->SetWindowTextA(MaskText(mask).c_str());
-  field->SetToolTipTextA(UnnamedBitsTip(mask, layout).c_str());
+  CString text;
+  text.Format("%ld", mask);
+  field->SetWindowTextA(text);
+  platform::SetToolTip(*field, UnnamedBitsTip(mask, layout).c_str());
 }
 
 }  // namespace
@@ -38,11 +40,11 @@ void ToggleAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layo
 }
 
 void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout) {
-  CString pasted;
-  GetClipboardTextA(pasted);
-  const std::optional<std::int32_t> value = ParseMaskValue(static_cast<const char*>(pasted));
+  std::string pasted;
+  platform::GetClipboardText(pasted);
+  const std::optional<std::int32_t> value = ParseMaskValue(pasted);
   if (!value) {
-    const std::string shown = std::string(pasted).substr(0, kShownPasteLength);
+    const std::string shown = pasted.substr(0, kShownPasteLength);
     dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName + " value: " + shown).c_str());
     return;
   }

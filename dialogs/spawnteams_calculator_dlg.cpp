@@ -1,7 +1,8 @@
-#include "spawnteams_calculator_dlg.h"
+#include "dialogs/spawnteams_calculator_dlg.h"
 
+#include "dialogs/mask_field.h"
 #include "logic/spawnteams_field.h"
-#include "mask_field.h"
+#include "platform/additions.h"
 #include "res/resource.h"
 
 namespace {
@@ -16,7 +17,8 @@ CSpawnteamsCalculatorDlg::CSpawnteamsCalculatorDlg(CWnd* pParent)
 
 const MessageMap* CSpawnteamsCalculatorDlg::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
-      MapCommand<&CSpawnteamsCalculatorDlg::OnPasteValue>(EN_PASTEVALUE, IDC_SPAWNTEAMS_VALUE),
+      MapCommand<&CSpawnteamsCalculatorDlg::OnPasteValue>(platform::kPasteValueNotification,
+                                                          IDC_SPAWNTEAMS_VALUE),
       MapCommandRange<&CSpawnteamsCalculatorDlg::OnGroupClicked>(BN_CLICKED, IDC_FIRST_GROUP,
                                                                  IDC_LAST_GROUP),
   };

@@ -1,12 +1,13 @@
-#include "cdialog.h"
+#include "platform/cdialog.h"
 
-#include "cwinapp.h"
-#include "internal/dialog_session.h"
-#include "resource_table.h"
-#include "user32.h"
+#include "platform/cwinapp.h"
+#include "platform/detail/backend.h"
+#include "platform/detail/resources.h"
+#include "platform/detail/running_dialogs.h"
+#include "platform/detail/system_calls.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+    : m_nIDHelp(nIDTemplate), m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 CDialog::~CDialog() = default;
 
@@ -20,11 +21,11 @@ const MessageMap* CDialog::GetThisMessageMap() {
 }
 
 INT_PTR CDialog::DoModal() {
-  const DialogTemplate* dialogTemplate = FindDialogTemplate(AfxGetResourceHandle(), m_nIDTemplate);
-  if (dialogTemplate == nullptr || m_pSession != nullptr) {
+  const DialogTemplate* dialogTemplate =
+      platform::detail::FindDialogTemplate(platform::detail::ProgramResourceTable(), m_nIDTemplate);
+  if (dialogTemplate == nullptr || m_hWnd != nullptr) {
     return -1;
   }
-  // Without a parent the application's main window owns the dialog.
   CWnd* owner = m_pParentWnd;
   if (owner == nullptr && AfxGetApp() != nullptr) {
     owner = AfxGetApp()->m_pMainWnd;
@@ -32,21 +33,9 @@ INT_PTR CDialog::DoModal() {
   if (owner == this) {
     owner = nullptr;
   }
-
-  DialogSession session(*this, *dialogTemplate, AfxGetResourceHandle(), owner);
-  m_pSession = &session;
-  if (OnInitDialog()) {
-    session.FocusFirstTabStop();
-  }
-  const HWND ownerWindow = owner != nullptr ? owner->m_hWnd : nullptr;
-  const BOOL ownerWasDisabled = ::EnableWindow(ownerWindow, FALSE);
-  const int result = session.Run();
-  if (!ownerWasDisabled) {
-    ::EnableWindow(ownerWindow, TRUE);
-  }
-  SendMessage(WM_DESTROY);
-  m_pSession = nullptr;
-  return result;
+  const platform::detail::ModalRun running(*this);
+  return platform::detail::RunModalDialog(
+      *this, *dialogTemplate, owner != nullptr ? owner->m_hWnd : nullptr, AfxGetResourceHandle());
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -55,13 +44,17 @@ BOOL CDialog::OnInitDialog() {
 }
 
 void CDialog::EndDialog(int nResult) {
-  if (m_pSession != nullptr) {
-    m_pSession->End(nResult);
+  if (m_hWnd != nullptr) {
+    ::EndDialog(m_hWnd, nResult);
   }
 }
 
-LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefDialogProc(m_hWnd, message, wParam, lParam);
+BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (CWnd::OnWndMsg(message, wParam, lParam, pResult)) {
+    return TRUE;
+  }
+  CWinApp* app = AfxGetApp();
+  return message == WM_COMMAND && app != nullptr && app->OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
 }
 
 void CDialog::OnOK() {

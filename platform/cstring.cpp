@@ -1,4 +1,4 @@
-#include "cstring.h"
+#include "platform/cstring.h"
 
 #include <cstdio>
 #include <cstring>

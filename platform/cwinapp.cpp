@@ -1,19 +1,15 @@
-#include "cwinapp.h"
+#include "platform/cwinapp.h"
 
-#include <QApplication>
-
-#include "cwnd.h"
-#include "resource_table.h"
-#include "user32.h"
+#include "platform/cdialog.h"
+#include "platform/detail/backend.h"
+#include "platform/detail/resources.h"
+#include "platform/detail/running_dialogs.h"
+#include "platform/user32.h"
 
 namespace {
 
 CWinApp* g_app = nullptr;
-HINSTANCE g_resources = nullptr;
-
-constexpr const char* kHelpText =
-    "Click a numbered button to open a helper. Tick the boxes or move the sliders, then select "
-    "the value in the helper's read-only field and copy it into the map.";
+HINSTANCE g_resourceHandle = nullptr;
 
 }  // namespace
 
@@ -36,8 +32,14 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 }
 
 void CWinApp::OnHelp() {
-  ::MessageBoxA(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, kHelpText, m_pszAppName,
-                MB_OK);
+  CDialog* dialog = platform::detail::InnermostRunningDialog();
+  if (dialog == nullptr) {
+    return;
+  }
+  if (const char* text = platform::detail::FindHelpText(platform::detail::ProgramResourceTable(),
+                                                        dialog->m_nIDHelp)) {
+    dialog->MessageBoxA(text, m_pszAppName);
+  }
 }
 
 CWinApp* AfxGetApp() {
@@ -45,11 +47,11 @@ CWinApp* AfxGetApp() {
 }
 
 HINSTANCE AfxGetResourceHandle() {
-  return g_resources;
+  return g_resourceHandle != nullptr ? g_resourceHandle : platform::detail::DefaultResourceHandle();
 }
 
 void AfxSetResourceHandle(HINSTANCE hInstResource) {
-  g_resources = hInstResource;
+  g_resourceHandle = hInstResource;
 }
 
 int AfxWinMain() {
@@ -57,18 +59,15 @@ int AfxWinMain() {
   if (app == nullptr) {
     return -1;
   }
-  const char* name = FindVersionString(AfxGetResourceHandle(), "InternalName");
+  const ResourceTable* resources = platform::detail::ProgramResourceTable();
   if (app->m_pszAppName == nullptr) {
+    const char* name = platform::detail::FindVersionString(resources, "InternalName");
     app->m_pszAppName = name != nullptr ? name : "";
   }
-  QApplication::setApplicationName(QString::fromLatin1(app->m_pszAppName));
-  if (const char* version = FindVersionString(AfxGetResourceHandle(), "FileVersion")) {
-    QApplication::setApplicationVersion(QString::fromLatin1(version).remove(' ').replace(',', '.'));
-  }
-  // The program ends when InitInstance returns, not when a window closes.
-  QApplication::setQuitOnLastWindowClosed(false);
+  platform::detail::StartApplication(app->m_pszAppName,
+                                     platform::detail::FindVersionString(resources, "FileVersion"));
   if (!app->InitInstance()) {
     return 0;
   }
-  return QApplication::exec();
+  return platform::detail::RunMessageLoop();
 }

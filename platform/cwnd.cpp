@@ -1,15 +1,12 @@
-#include "cwnd.h"
+#include "platform/cwnd.h"
 
 #include <vector>
 
-#include <QWidget>
-
-#include <QWidget>
-#include "internal/ansi_text.h"
-
-#include "internal/ansi_text.h"
-#include "internal/window_record.h"
-#include "user32.h"
+#include "platform/cwinapp.h"
+#include "platform/detail/system_calls.h"
+#include "platform/detail/window_map.h"
+#include "platform/paint.h"
+#include "platform/user32.h"
 
 const MessageMap* CWnd::GetThisMessageMap() {
   static const MessageMap map{CCmdTarget::GetThisMessageMap(), {}};
@@ -17,19 +14,11 @@ const MessageMap* CWnd::GetThisMessageMap() {
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
-  return IsLiveWindow(hWnd) ? hWnd->wnd : nullptr;
+  return platform::detail::WrapperOf(hWnd);
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const {
-  if (!IsLiveWindow(m_hWnd)) {
-    return nullptr;
-  }
-  for (const std::unique_ptr<HWND__>& child : m_hWnd->children) {
-    if (static_cast<int>(child->id) == nID) {
-      return child->wnd;
-    }
-  }
-  return nullptr;
+  return m_hWnd == nullptr ? nullptr : FromHandle(::GetDlgItem(m_hWnd, nID));
 }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
@@ -48,6 +37,9 @@ void CWnd::GetWindowTextA(CString& rString) const {
 }
 
 int CWnd::MessageBoxA(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
+  if (lpszCaption == nullptr && AfxGetApp() != nullptr) {
+    lpszCaption = AfxGetApp()->m_pszAppName;
+  }
   return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
 }
 
@@ -71,20 +63,10 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
   return ::EnableWindow(m_hWnd, bEnable);
 }
 
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (DispatchThroughMap(message, wParam, lParam, &result)) {
-    return result;
-  }
-  return DefWindowProc(message, wParam, lParam);
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  return DispatchThroughMap(message, wParam, lParam, pResult);
 }
 
-LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) {
-  return 0;
-}
-
-void CWnd::SetToolTipTextA(LPCSTR lpszText) {
-  if (IsLiveWindow(m_hWnd)) {
-    m_hWnd->widget->setToolTip(FromAnsi(lpszText));
-  }
+void CWnd::OnPaint() {
+  const CPaintDC dc(this);
 }

@@ -1,4 +1,4 @@
-#include "message_map.h"
+#include "platform/message_map.h"
 
 const MessageMap* CCmdTarget::GetThisMessageMap() {
   static const MessageMap map{nullptr, {}};
@@ -31,10 +31,6 @@ BOOL CCmdTarget::DispatchThroughMap(UINT message, WPARAM wParam, LPARAM lParam, 
   }
   *result = entry->dispatch(*this, id, wParam, lParam);
   return TRUE;
-}
-
-BOOL CCmdTarget::HandlesCommand(UINT nID, UINT nCode) const {
-  return FindEntry(WM_COMMAND, nCode, nID) != nullptr;
 }
 
 const MessageMapEntry* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) const {

@@ -1,15 +1,16 @@
-#include "paint.h"
+#include "platform/paint.h"
 
-#include "cwnd.h"
-#include "internal/gdi_objects.h"
-#include "internal/window_record.h"
+#include "platform/cwnd.h"
+#include "platform/detail/system_calls.h"
 
-CPaintDC::CPaintDC(CWnd* pWnd) {
-  if (pWnd == nullptr || !IsLiveWindow(pWnd->m_hWnd)) {
-    return;
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr) {
+  if (m_hWnd != nullptr) {
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
   }
-  m_context = std::make_unique<HDC__>(pWnd->m_hWnd->widget);
-  m_hDC = m_context.get();
 }
 
-CPaintDC::~CPaintDC() = default;
+CPaintDC::~CPaintDC() {
+  if (m_hDC != nullptr) {
+    ::EndPaint(m_hWnd, &m_ps);
+  }
+}

@@ -1,6 +1,6 @@
-#include "control_statements.h"
-#include "dialog_templates.h"
-#include "resource.h"
+#include "res/control_statements.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ constexpr DialogItemTemplate kItems[] = {
     AutoCheckBox("Exterminator", 1017, 105, 140, 85, 10),
     AutoCheckBox("Mech", 1018, 105, 150, 85, 10),
     GroupBox("Classes Field", 5, 170, 135, 40),
-    ReadOnlyEdit(IDC_CLASSES_VALUE, 70, 185, 65, 14),
+    PastableValueField(IDC_CLASSES_VALUE, 70, 185, 65, 14),
     RightText("Classes Value:", 10, 188, 55, 8),
 };
 

@@ -50,6 +50,13 @@ constexpr DialogItemTemplate ReadOnlyEdit(WORD id, short x, short y, short cx, s
           x,       y,  cx, cy};
 }
 
+// A value field the user may also paste an existing value into, for the dialog to read.
+constexpr DialogItemTemplate PastableValueField(WORD id, short x, short y, short cx, short cy) {
+  DialogItemTemplate field = ReadOnlyEdit(id, x, y, cx, cy);
+  field.takesPastedValue = true;
+  return field;
+}
+
 constexpr DialogItemTemplate SortedDropDownList(WORD id, short x, short y, short cx, short cy) {
   return {WC_COMBOBOX, "", id, kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT,
           x,           y,  cx, cy};

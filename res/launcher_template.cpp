@@ -1,6 +1,6 @@
-#include "control_statements.h"
-#include "dialog_templates.h"
-#include "resource.h"
+#include "res/control_statements.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
-#include "resources.h"
+#include "res/resources.h"
 
 #include <cstddef>
 #include <cstdint>
 
-#include "dialog_templates.h"
-#include "resource.h"
-#include "version_block.h"
+#include "res/dialog_templates.h"
+#include "res/help_texts.h"
+#include "res/resource.h"
+#include "res/version_block.h"
 
 extern const std::uint8_t kApplicationIcon[];
 extern const std::size_t kApplicationIconSize;
@@ -25,10 +26,10 @@ const BinaryResource kBitmaps[] = {
     {IDB_FOG_SAMPLE, {kFogSamplePicture, kFogSamplePictureSize}},
 };
 
-const ResourceTable kResources{kDialogs, kIcons, kBitmaps, &kVersionBlock};
+const ResourceTable kResources{kDialogs, kIcons, kBitmaps, &kVersionBlock, kHelpTexts};
 
 }  // namespace
 
-HINSTANCE ProgramResources() {
+const ResourceTable* ProgramResources() {
   return &kResources;
 }

@@ -1,6 +1,6 @@
-#include "control_statements.h"
-#include "dialog_templates.h"
-#include "resource.h"
+#include "res/control_statements.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ constexpr DialogItemTemplate kItems[] = {
     DefPushButton("Done", IDOK, 230, 100, 50, 14),
     GroupBox("Spawnteams / Groups", 5, 5, 115, 70),
     GroupBox("Spawnteams value", 5, 80, 115, 35),
-    ReadOnlyEdit(IDC_SPAWNTEAMS_VALUE, 60, 90, 50, 14),
+    PastableValueField(IDC_SPAWNTEAMS_VALUE, 60, 90, 50, 14),
     AutoCheckBox("Group A", 1021, 10, 15, 42, 10),
     AutoCheckBox("Group B", 1022, 10, 30, 42, 10),
     AutoCheckBox("Group C", 1023, 10, 45, 42, 10),

@@ -17,13 +17,13 @@
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
-#include "platform/internal/window_record.h"
+#include "platform/qt/window_record.h"
 #include "res/resource.h"
 
 namespace {
 
 QWidget* Control(CDialog& dialog, unsigned id) {
-  return dialog.GetDlgItem(static_cast<int>(id))->m_hWnd->widget;
+  return platform::qt::WidgetOf(dialog.GetDlgItem(static_cast<int>(id))->m_hWnd);
 }
 
 void Tick(CDialog& dialog, unsigned id) {
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     CDialog& dialog = *scene.dialog;
     scene.actions(dialog);
     QCoreApplication::processEvents();
-    saved = dialog.m_hWnd->widget->grab().save(output, "PNG");
+    saved = platform::qt::WidgetOf(dialog.m_hWnd)->grab().save(output, "PNG");
     dialog.EndDialog(IDOK);
   });
   scene.dialog->DoModal();

@@ -1,48 +1,43 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QPushButton>
-#include <QSlider>
-
 #include "app/entity_helper_app.h"
 #include "res/resource.h"
-#include "tests/support/gui_test_support.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/dialog_messages.h"
 
 namespace {
 
 constexpr int kRounds = 200;
 
-// A few clicks in whichever helper is open, then "Done".
-void UseAndClose(QWidget* helper) {
-  const QList<QCheckBox*> boxes = helper->findChildren<QCheckBox*>();
-  for (int i = 0; i < std::min<qsizetype>(boxes.size(), 3); ++i) {
-    Click(boxes[i]);
+// A few clicks or slider moves in whichever helper is open, then "Done".
+void UseAndClose(CDialog& helper, unsigned button) {
+  if (button == IDC_OPEN_FOG) {
+    StepSlider(helper, IDC_FOG_ALPHA, 51);
+    DragSlider(helper, IDC_FOG_RED, 40);
+  } else {
+    const unsigned firstBox = button == IDC_OPEN_CLASSES ? IDC_FIRST_CLASS : IDC_FIRST_GROUP;
+    for (unsigned box = firstBox; box < firstBox + 3; ++box) {
+      Click(helper, static_cast<int>(box));
+    }
   }
-  const QList<QSlider*> sliders = helper->findChildren<QSlider*>();
-  if (!sliders.isEmpty()) {
-    sliders.back()->setFocus();
-    PressKey(helper, Qt::Key_Right);
-    PressKey(helper, Qt::Key_PageDown);
-  }
-  Click(DefaultButton(helper));
+  Click(helper, IDOK);
 }
 
 TEST(Soak, EveryHelperOpensAndClosesTwoHundredTimes) {
   CEntityHelperApp app;
-  const ModalWatchdog watchdog;
+  const ModalTimeLimit limit(120);
   int opened = 0;
-  WhenModalStarts([&] {
+  WhenNextDialogRuns([&](CDialog& launcher) {
     for (int round = 0; round < kRounds; ++round) {
       for (unsigned button : {IDC_OPEN_CLASSES, IDC_OPEN_SPAWNTEAMS, IDC_OPEN_FOG}) {
-        WhenModalStarts([&] {
+        WhenNextDialogRuns([&, button](CDialog& helper) {
           ++opened;
-          UseAndClose(QApplication::activeModalWidget());
+          UseAndClose(helper, button);
         });
-        Click(ControlOf(*app.m_pMainWnd, static_cast<int>(button)));
+        Click(launcher, static_cast<int>(button));
       }
     }
-    Click(ControlOf(*app.m_pMainWnd, IDOK));
+    Click(launcher, IDOK);
   });
   app.InitInstance();
   EXPECT_EQ(opened, 3 * kRounds);

@@ -12,18 +12,4 @@ TEST(FogColor, DefaultsAreWhiteAtHalfThickness) {
   EXPECT_EQ(color.m_nAlpha, 50);
 }
 
-TEST(FogColor, FieldsMapAlphaToMassAndChannelsToSpeedAccelDecel) {
-  const EntityFieldTexts defaults = FieldTexts(DefaultFogColor());
-  EXPECT_EQ(defaults.mass, "50");
-  EXPECT_EQ(defaults.speed, "100");
-  EXPECT_EQ(defaults.accel, "100");
-  EXPECT_EQ(defaults.decel, "100");
-
-  const EntityFieldTexts mixed = FieldTexts(FogColor{7, 30, 0, 99});
-  EXPECT_EQ(mixed.mass, "99");
-  EXPECT_EQ(mixed.speed, "7");
-  EXPECT_EQ(mixed.accel, "30");
-  EXPECT_EQ(mixed.decel, "0");
-}
-
 }  // namespace

@@ -9,18 +9,18 @@ TEST(SpawnteamsField, RowsAreTheBitsInOrder) {
                           "Group E", "Group F", "Group G", "Group H"};
   for (std::size_t row = 0; row < SpawnteamGroupTable.size(); ++row) {
     EXPECT_STREQ(SpawnteamGroupTable[row].label, labels[row]);
-    EXPECT_EQ(MaskText(ToggleRowBit(0, SpawnteamGroupTable[row])), std::to_string(1 << row));
+    EXPECT_EQ(ToggleRowBit(0, SpawnteamGroupTable[row]), 1 << row);
   }
 }
 
 TEST(SpawnteamsField, GroupsCombineAndUndo) {
   std::int32_t mask = ToggleRowBit(0, SpawnteamGroupTable[0]);
   mask = ToggleRowBit(mask, SpawnteamGroupTable[2]);
-  EXPECT_EQ(MaskText(mask), "5");
+  EXPECT_EQ(mask, 5);
   mask = ToggleRowBit(mask, SpawnteamGroupTable[2]);
-  EXPECT_EQ(MaskText(mask), "1");
+  EXPECT_EQ(mask, 1);
   mask = ToggleRowBit(mask, SpawnteamGroupTable[0]);
-  EXPECT_EQ(MaskText(mask), "0");
+  EXPECT_EQ(mask, 0);
 }
 
 TEST(SpawnteamsField, AllEightGroupsGive255) {
@@ -28,7 +28,7 @@ TEST(SpawnteamsField, AllEightGroupsGive255) {
   for (const ToggleRow& row : SpawnteamGroupTable) {
     mask = ToggleRowBit(mask, row);
   }
-  EXPECT_EQ(MaskText(mask), "255");
+  EXPECT_EQ(mask, 255);
 }
 
 }  // namespace

@@ -1,9 +1,4 @@
-#include "probe_dialog.h"
-
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QImageWriter>
+#include "tests/platform/probe_dialog.h"
 
 #include "platform/user32.h"
 #include "platform/win_constants.h"
@@ -50,28 +45,13 @@ constexpr std::uint8_t kBitmap[] = {
     // top row: black, grey, (10, 20, 30), (1, 2, 3)
     0, 0, 0, 128, 128, 128, 30, 20, 10, 3, 2, 1};
 
-QByteArray IconBytes() {
-  QImage image(32, 32, QImage::Format_ARGB32);
-  image.fill(QColor(200, 40, 40));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, "ICO").write(image);
-  return bytes;
-}
-
 }  // namespace
 
-HINSTANCE ProbeResources(bool withBitmap) {
-  static const QByteArray icon = IconBytes();
-  static const BinaryResource icons[] = {{static_cast<WORD>(IDI_PROBE),
-                                          {reinterpret_cast<const std::uint8_t*>(icon.constData()),
-                                           static_cast<std::size_t>(icon.size())}}};
+const ResourceTable* ProbeResources() {
   static const BinaryResource bitmaps[] = {{static_cast<WORD>(IDB_PROBE), kBitmap}};
   static const DialogTemplate dialogs[] = {kProbeTemplate};
-  static const ResourceTable full{dialogs, icons, bitmaps, nullptr};
-  static const ResourceTable withoutBitmap{dialogs, icons, {}, nullptr};
-  return withBitmap ? &full : &withoutBitmap;
+  static const ResourceTable table{dialogs, {}, bitmaps, nullptr, {}};
+  return &table;
 }
 
 const MessageMap* CProbeDlg::GetThisMessageMap() {

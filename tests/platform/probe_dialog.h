@@ -9,7 +9,6 @@
 // A dialog of the tests' own with one control of every kind, logging what reaches its map.
 inline constexpr UINT IDD_PROBE = 500;
 inline constexpr UINT IDB_PROBE = 600;
-inline constexpr UINT IDI_PROBE = 700;
 inline constexpr int IDC_PROBE_FLAT = 10;
 inline constexpr int IDC_PROBE_CHECK = 11;
 inline constexpr int IDC_PROBE_LEFT = 12;
@@ -19,8 +18,8 @@ inline constexpr int IDC_PROBE_EDIT = 15;
 inline constexpr int IDC_PROBE_LIST = 16;
 inline constexpr int IDC_PROBE_SLIDER = 17;
 
-// The probe template, a 4 by 2 bitmap and an icon; `withBitmap` false leaves the bitmap out.
-HINSTANCE ProbeResources(bool withBitmap = true);
+// The probe template and, where the backend reads bitmaps from the table, a 4 by 2 bitmap.
+const ResourceTable* ProbeResources();
 
 class CProbeDlg : public CDialog {
  public:
@@ -30,6 +29,7 @@ class CProbeDlg : public CDialog {
   // Set by the WM_DESTROY handler: the edit box's text, read while the controls still exist.
   std::string editTextAtDestroy = "(not destroyed)";
 
+ protected:
   DECLARE_MESSAGE_MAP()
 
   void OnClicked(UINT nID);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 // Fog colour as three relative channels and a thickness, each 0 to 100 as on the sliders.
 // The members start at the defaults the helper opens with.
@@ -15,13 +14,3 @@ struct FogColor {
 constexpr FogColor DefaultFogColor() {
   return FogColor{};
 }
-
-// The texts for the entity fields, each written as "%d" writes its member.
-struct EntityFieldTexts {
-  std::string mass;   // alpha
-  std::string speed;  // red
-  std::string accel;  // green
-  std::string decel;  // blue
-};
-
-EntityFieldTexts FieldTexts(const FogColor& color);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 // One check box of a calculator: its label and the bit it flips in the entity key.
 struct ToggleRow {
@@ -14,6 +13,3 @@ struct ToggleRow {
 constexpr std::int32_t ToggleRowBit(std::int32_t mask, const ToggleRow& row) {
   return mask ^ row.bit;
 }
-
-// The mask as the map maker types it into the key: signed decimal, as "%ld" writes it.
-std::string MaskText(std::int32_t mask);

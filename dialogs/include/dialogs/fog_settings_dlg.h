@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+#include "logic/fog_color.h"
+#include "platform/cdialog.h"
+#include "platform/gdi.h"
+
+// Fog colour and thickness on four sliders, shown as the entity fields mass, speed, accel and
+// decel and as the fog laid over a sample picture.
+class CFogSettingsDlg : public CDialog {
+ public:
+  explicit CFogSettingsDlg(CWnd* pParent = nullptr);
+  ~CFogSettingsDlg() override;
+
+  BOOL OnInitDialog() override;
+
+  // The unchanged sample picture, from which every blend starts.
+  std::unique_ptr<CBitmap> m_pPreviewBitmap;
+  std::unique_ptr<BYTE[]> m_pSourceBits;
+  std::unique_ptr<BYTE[]> m_pFoggedBits;
+  FogColor m_color;
+
+ protected:
+  DECLARE_MESSAGE_MAP()
+
+  // Only calls the base class; kept so that the dialog reads as designed.
+  void DoDataExchange(CDataExchange* pDX) override;
+
+  void OnSliderReleased(NMHDR* pNMHDR, LRESULT* pResult);
+  void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
+  void OnDestroy();
+
+  // Reads all four sliders, writes the four fields and redraws the preview.
+  void UpdateFog();
+  // Blends the fog over the clean picture and puts the result on the screen.
+  void ShowFog();
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/resource_table.h"
+#include "platform/win_types.h"
+
+// Lookups in a resource table by number; each gives null for a null table or a missing item.
+namespace platform::detail {
+
+// The table the program handed over with platform::SetResourceTable.
+const ResourceTable* ProgramResourceTable();
+
+const DialogTemplate* FindDialogTemplate(const ResourceTable* resources, UINT id);
+const BinaryResource* FindIcon(const ResourceTable* resources, UINT id);
+const BinaryResource* FindBitmap(const ResourceTable* resources, UINT id);
+const char* FindVersionString(const ResourceTable* resources, const char* key);
+const char* FindHelpText(const ResourceTable* resources, UINT dialogId);
+
+}  // namespace platform::detail

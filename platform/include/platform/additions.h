@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "platform/win_types.h"
+
+class CWnd;
+struct ResourceTable;
+
+// What this layer offers beyond the Win32 and class-library API it follows: services the
+// program needs that Win32 lacks or spreads over many calls. None of it exists on Windows
+// under these names.
+namespace platform {
+
+// The WM_COMMAND notification code a read-only edit box sends its dialog when the user asks to
+// paste into it (Ctrl+V, or "Paste Value" in its context menu). Only boxes whose template item
+// takes pasted values offer it.
+inline constexpr UINT kPasteValueNotification = 0x0F01;
+
+// Hands the program's resources to the layer: its dialog templates, version block and help
+// texts, and its icons and bitmaps where the backend keeps no resources of its own.
+void SetResourceTable(const ResourceTable* table);
+
+// The clipboard's text, every byte of it as 8-bit text; false, with an empty text, when the
+// clipboard holds no text.
+bool GetClipboardText(std::string& text);
+
+// A tip shown while the mouse rests on the window; an empty text removes it.
+void SetToolTip(CWnd& window, LPCSTR text);
+
+}  // namespace platform

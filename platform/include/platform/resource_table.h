@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "platform/win_types.h"
+
+// One control of a dialog template; the rectangle is in dialog units.
+struct DialogItemTemplate {
+  const char* windowClass;
+  const char* text;
+  WORD id;
+  DWORD style;
+  short x;
+  short y;
+  short cx;
+  short cy;
+  // For a static picture: the bitmap resource it shows.
+  WORD imageId = 0;
+  // For a read-only edit box: whether it offers to paste a value, which its dialog then reads
+  // (the layer's paste notification).
+  bool takesPastedValue = false;
+};
+
+// A dialog as data: frame, font and controls, the controls in tab order.
+struct DialogTemplate {
+  WORD id;
+  const char* caption;
+  DWORD style;
+  DWORD exStyle;
+  short cx;
+  short cy;
+  const char* fontName;
+  WORD pointSize;
+  std::span<const DialogItemTemplate> items;
+};
+
+// An icon (the bytes of an .ico file) or a bitmap (the bytes of a .bmp file).
+struct BinaryResource {
+  WORD id;
+  std::span<const std::uint8_t> bytes;
+};
+
+struct VersionString {
+  const char* key;
+  const char* value;
+};
+
+struct VersionBlock {
+  WORD fileVersion[4];
+  std::span<const VersionString> strings;
+};
+
+// What Help (F1) shows in a dialog, by the dialog's template number.
+struct HelpText {
+  WORD dialogId;
+  const char* text;
+};
+
+// Everything a program keeps in its resources. The layer looks items up by number and knows
+// nothing of what a particular program holds.
+struct ResourceTable {
+  std::span<const DialogTemplate> dialogs;
+  std::span<const BinaryResource> icons;
+  std::span<const BinaryResource> bitmaps;
+  const VersionBlock* version;
+  std::span<const HelpText> help;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/win_constants.h"
+#include "platform/win_types.h"
+
+#if !defined(_WIN32)
+// The window and painting services the dialogs call, addressed by handle, with Win32's meanings;
+// on Windows they are the system's own.
+LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsIconic(HWND hWnd);
+BOOL GetClientRect(HWND hWnd, RECT* lpRect);
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+// The window that holds the mouse while a button is pressed on it, or null.
+HWND GetCapture();
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
+HICON LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);
+int GetSystemMetrics(int nIndex);
+#endif

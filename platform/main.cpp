@@ -1,9 +1,0 @@
-#include <QApplication>
-
-#include "cwinapp.h"
-
-// The program's entry point belongs to the platform, as it does in the class library.
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  return AfxWinMain();
-}

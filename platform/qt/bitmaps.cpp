@@ -1,0 +1,55 @@
+#include <algorithm>
+#include <cstring>
+
+#include "platform/detail/resources.h"
+#include "platform/gdi.h"
+#include "platform/qt/bitmap_record.h"
+
+namespace {
+
+std::size_t ByteCount(const QImage& image) {
+  return static_cast<std::size_t>(image.sizeInBytes());
+}
+
+}  // namespace
+
+HBITMAP LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName) {
+  if (!IS_INTRESOURCE(lpBitmapName)) {
+    return nullptr;
+  }
+  const BinaryResource* resource = platform::detail::FindBitmap(
+      hInstance, LOWORD(reinterpret_cast<std::uintptr_t>(lpBitmapName)));
+  if (resource == nullptr) {
+    return nullptr;
+  }
+  QImage image;
+  if (!image.loadFromData(resource->bytes.data(), static_cast<int>(resource->bytes.size()),
+                          "BMP")) {
+    return nullptr;
+  }
+  return platform::qt::AddBitmap(image);
+}
+
+LONG GetBitmapBits(HBITMAP hBitmap, LONG cb, LPVOID lpBits) {
+  const platform::qt::BitmapRecord* record = platform::qt::Bitmap(hBitmap);
+  if (record == nullptr || lpBits == nullptr || cb <= 0) {
+    return 0;
+  }
+  const std::size_t count = std::min(static_cast<std::size_t>(cb), ByteCount(record->image));
+  std::memcpy(lpBits, record->image.constBits(), count);
+  return static_cast<LONG>(count);
+}
+
+LONG SetBitmapBits(HBITMAP hBitmap, DWORD cb, LPCVOID lpBits) {
+  platform::qt::BitmapRecord* record = platform::qt::Bitmap(hBitmap);
+  if (record == nullptr || lpBits == nullptr || cb == 0) {
+    return 0;
+  }
+  const std::size_t count = std::min(static_cast<std::size_t>(cb), ByteCount(record->image));
+  std::memcpy(record->image.bits(), lpBits, count);
+  return static_cast<LONG>(count);
+}
+
+BOOL DeleteObject(HGDIOBJ hObject) {
+  return platform::qt::RemoveBitmap(static_cast<HBITMAP>(hObject)) ? TRUE : FALSE;
+}

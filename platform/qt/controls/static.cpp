@@ -1,0 +1,67 @@
+#include <QLabel>
+#include <QPainter>
+
+#include "platform/gdi.h"
+#include "platform/qt/bitmap_record.h"
+#include "platform/qt/controls/controls.h"
+#include "platform/qt/text_messages.h"
+#include "platform/qt/window_record.h"
+
+namespace platform::qt {
+
+namespace {
+
+// Shows the bitmap its record holds, scaled to its rectangle with the picture's proportions
+// kept, so that it fills its place at any font size. A deleted bitmap shows nothing.
+class PictureWidget : public QWidget {
+ public:
+  PictureWidget(HWND handle, QWidget* parent) : QWidget(parent), m_handle(handle) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    const WindowRecord* record = Window(m_handle);
+    const BitmapRecord* bitmap = record != nullptr ? Bitmap(record->image) : nullptr;
+    if (bitmap == nullptr) {
+      return;
+    }
+    QSize size = bitmap->image.size();
+    size.scale(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, bitmap->image);
+  }
+
+ private:
+  HWND m_handle;
+};
+
+LRESULT StaticPictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM) {
+  if (message == STM_GETIMAGE && wParam == IMAGE_BITMAP) {
+    return reinterpret_cast<LRESULT>(Window(hWnd)->image);
+  }
+  return 0;
+}
+
+}  // namespace
+
+void MakeStaticText(HWND control, const DialogItemTemplate& item) {
+  auto* label = new QLabel(FromAnsi(item.text), DialogWidgetOf(control));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  const Qt::Alignment horizontal =
+      (item.style & SS_TYPEMASK) == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+  label->setAlignment(horizontal | Qt::AlignTop);
+  Window(control)->widget = label;
+  Window(control)->procedure = TextWindowProc<QLabel, &QLabel::text, &QLabel::setText>;
+}
+
+void MakeStaticPicture(HWND control, const DialogItemTemplate& item, HINSTANCE resources) {
+  WindowRecord& record = *Window(control);
+  record.image = LoadBitmapA(resources, MAKEINTRESOURCEA(item.imageId));
+  record.widget = new PictureWidget(control, DialogWidgetOf(control));
+  record.widget->setFocusPolicy(Qt::NoFocus);
+  record.procedure = StaticPictureProc;
+}
+
+}  // namespace platform::qt

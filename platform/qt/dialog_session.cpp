@@ -1,0 +1,110 @@
+#include "platform/qt/dialog_session.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/cdialog.h"
+#include "platform/detail/backend.h"
+#include "platform/detail/handler_scope.h"
+#include "platform/detail/window_map.h"
+#include "platform/gdi.h"
+#include "platform/qt/ansi_text.h"
+#include "platform/qt/controls/accessibility.h"
+#include "platform/qt/controls/controls.h"
+#include "platform/qt/dialog_font.h"
+#include "platform/qt/window_record.h"
+#include "platform/user32.h"
+
+namespace platform::qt {
+
+DialogSession::DialogSession(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner,
+                             HINSTANCE resources)
+    : m_dialog(dialog) {
+  auto record = std::make_unique<WindowRecord>();
+  record->id = dialogTemplate.id;
+  record->style = dialogTemplate.style;
+  record->procedure = DialogProcedure;
+  WindowRecord& window = *record;
+  m_handle = AddWindow(std::move(record));
+  m_window = std::make_unique<DialogWindow>(m_handle);
+  window.widget = m_window.get();
+
+  m_window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  m_window->setWindowModality(Qt::ApplicationModal);
+  m_window->setWindowTitle(FromAnsi(dialogTemplate.caption));
+  const QFont font = DialogFont(dialogTemplate);
+  m_window->setFont(font);
+  const detail::DialogUnits units = UnitsOf(font);
+  m_window->setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+
+  for (const DialogItemTemplate& item : dialogTemplate.items) {
+    const QRect pixels = ToPixels(units, item.x, item.y, item.cx, item.cy);
+    if (const HWND control = CreateControl(m_handle, item, pixels, resources)) {
+      window.children.push_back(control);
+    }
+  }
+  NameControlsByTheirLabels(window.children);
+  PlaceOver(owner);
+  detail::AttachDialog(dialog, m_handle, dialogTemplate);
+}
+
+DialogSession::~DialogSession() {
+  detail::DetachDialog(m_dialog);
+  for (HWND control : Window(m_handle)->children) {
+    if (const WindowRecord* record = Window(control); record->image != nullptr) {
+      DeleteObject(record->image);
+    }
+    RemoveWindow(control);
+  }
+  RemoveWindow(m_handle);
+  m_window.reset();
+}
+
+void DialogSession::FocusFirstTabStop() {
+  for (HWND control : Window(m_handle)->children) {
+    const WindowRecord* record = Window(control);
+    if ((record->style & WS_TABSTOP) != 0 && record->widget->isEnabled()) {
+      record->widget->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+void DialogSession::PlaceOver(HWND owner) {
+  QWidget* ownerWidget = WidgetOf(owner);
+  QRect area;
+  if (ownerWidget != nullptr) {
+    area = ownerWidget->frameGeometry();
+    m_window->winId();
+    ownerWidget->winId();
+    m_window->windowHandle()->setTransientParent(ownerWidget->windowHandle());
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    area = screen->availableGeometry();
+  }
+  m_window->move(area.center() - QPoint(m_window->width() / 2, m_window->height() / 2));
+}
+
+}  // namespace platform::qt
+
+INT_PTR platform::detail::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
+                                         HWND owner, HINSTANCE resources) {
+  qt::DialogSession session(dialog, dialogTemplate, owner, resources);
+  BOOL focusFirstControl = FALSE;
+  {
+    // WM_INITDIALOG on Windows: a message handler like any other.
+    const HandlerScope initialising;
+    focusFirstControl = dialog.OnInitDialog();
+  }
+  if (focusFirstControl) {
+    session.FocusFirstTabStop();
+  }
+  const BOOL ownerWasDisabled = ::EnableWindow(owner, FALSE);
+  const int result = session.Run();
+  if (!ownerWasDisabled) {
+    ::EnableWindow(owner, TRUE);
+  }
+  ::SendMessageA(session.Handle(), WM_DESTROY, 0, 0);
+  return result;
+}

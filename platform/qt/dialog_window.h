@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QEventLoop>
+
+#include "platform/win_types.h"
+
+namespace platform::qt {
+
+// The Qt window of a dialog. Keys, the close box and painting become messages to the dialog's
+// handle; it runs its own modal loop so that hiding it (as the launcher does while a helper is
+// open) never ends the run.
+class DialogWindow : public QDialog {
+ public:
+  explicit DialogWindow(HWND handle);
+
+  int RunModal();
+  void EndModal(int result);
+
+  // Esc and the close box: IDCANCEL, as on Windows.
+  void reject() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  HWND m_handle;
+  QEventLoop* m_loop = nullptr;
+  int m_result = 0;
+  bool m_ended = false;
+};
+
+// The window procedure of a dialog: its message map first, then what Windows' dialog manager
+// does by default.
+LRESULT DialogProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace platform::qt

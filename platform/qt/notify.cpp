@@ -1,0 +1,27 @@
+#include "platform/qt/notify.h"
+
+#include "platform/qt/window_record.h"
+#include "platform/user32.h"
+
+namespace platform::qt {
+
+void NotifyCommand(HWND control, UINT code) {
+  const WindowRecord* record = Window(control);
+  if (record == nullptr) {
+    return;
+  }
+  SendMessageA(record->parent, WM_COMMAND,
+               MAKEWPARAM(static_cast<WORD>(record->id), static_cast<WORD>(code)),
+               reinterpret_cast<LPARAM>(control));
+}
+
+void NotifyHeader(HWND control, UINT code) {
+  const WindowRecord* record = Window(control);
+  if (record == nullptr) {
+    return;
+  }
+  NMHDR header{control, record->id, code};
+  SendMessageA(record->parent, WM_NOTIFY, record->id, reinterpret_cast<LPARAM>(&header));
+}
+
+}  // namespace platform::qt

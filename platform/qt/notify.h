@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/win_types.h"
+
+namespace platform::qt {
+
+// Sends WM_COMMAND with the code from a control to its dialog.
+void NotifyCommand(HWND control, UINT code);
+// Sends WM_NOTIFY with the code from a control to its dialog.
+void NotifyHeader(HWND control, UINT code);
+
+}  // namespace platform::qt

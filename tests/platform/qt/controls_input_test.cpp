@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include "platform/additions.h"
+#include "platform/cwinapp.h"
+#include "platform/gdi.h"
+#include "platform/user32.h"
+#include "tests/platform/probe_dialog.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/qt/gui_test_support.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// The probe dialog worked with the mouse and the keyboard, as a user works it.
+class ControlsByHand : public testing::Test {
+ protected:
+  void SetUp() override { platform::SetResourceTable(ProbeResources()); }
+
+  void InProbe(const std::function<void()>& steps) {
+    RunModal(dialog, [&] {
+      steps();
+      dialog.EndDialog(IDOK);
+    });
+  }
+  QWidget* Window() { return WindowOf(dialog); }
+
+  CWinApp app;
+  CProbeDlg dialog;
+};
+
+TEST_F(ControlsByHand, EnterPressesTheDefaultButtonAndEscapeAndTheCloseBoxCancel) {
+  EXPECT_EQ(RunModal(dialog,
+                     [&] {
+                       ControlOf(dialog, IDC_PROBE_CHECK)->setFocus();
+                       PressKey(Window(), Qt::Key_Return);
+                     }),
+            IDOK);
+  EXPECT_EQ(RunModal(dialog, [&] { PressKey(Window(), Qt::Key_Escape); }), IDCANCEL);
+  EXPECT_EQ(RunModal(dialog, [&] { Window()->close(); }), IDCANCEL);
+}
+
+TEST_F(ControlsByHand, FocusStartsOnTheFirstTabStopAndTabFollowsTheTemplate) {
+  InProbe([&] {
+    EXPECT_EQ(Window()->focusWidget(), ControlOf(dialog, IDOK));
+    for (int id : {IDC_PROBE_FLAT, IDC_PROBE_CHECK, IDC_PROBE_EDIT, IDC_PROBE_LIST,
+                   IDC_PROBE_SLIDER, IDOK}) {
+      PressKey(Window(), Qt::Key_Tab);
+      EXPECT_EQ(Window()->focusWidget(), ControlOf(dialog, id)) << id;
+    }
+  });
+}
+
+TEST_F(ControlsByHand, ControlsArePlacedInDialogUnitsOfTheFont) {
+  InProbe([&] {
+    const QRect flat = ControlOf(dialog, IDC_PROBE_FLAT)->geometry();
+    const QRect edit = ControlOf(dialog, IDC_PROBE_EDIT)->geometry();
+    const QRect check = ControlOf(dialog, IDC_PROBE_CHECK)->geometry();
+    // Flat button 20 x 14 at (10, 15); edit 60 x 14 at (10, 50); check box at (10, 35).
+    EXPECT_EQ(flat.left(), edit.left());
+    EXPECT_NEAR(edit.width(), 3 * flat.width(), 2);
+    EXPECT_EQ(edit.height(), flat.height());
+    EXPECT_NEAR(check.top() - flat.top(), 20 * flat.height() / 14.0, 2);
+    const QFontMetrics metrics(Window()->font());
+    EXPECT_NEAR(Window()->height(), 100 * metrics.height() / 8.0, 1);
+  });
+}
+
+TEST_F(ControlsByHand, OwnedDialogStandsOverItsOwner) {
+  app.m_pMainWnd = &dialog;
+  InProbe([&] {
+    CProbeDlg inner;
+    RunModal(inner, [&] {
+      EXPECT_EQ(WindowOf(inner)->windowHandle()->transientParent(), Window()->windowHandle());
+      inner.EndDialog(IDOK);
+    });
+  });
+  app.m_pMainWnd = nullptr;
+}
+
+TEST_F(ControlsByHand, UserChoiceInTheListNotifiesOnce) {
+  InProbe([&] {
+    for (const char* item : {"alpha", "beta"}) {
+      dialog.GetDlgItem(IDC_PROBE_LIST)
+          ->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    dialog.GetDlgItem(IDC_PROBE_LIST)
+        ->SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("alpha"));
+    ControlOf(dialog, IDC_PROBE_LIST)->setFocus();
+    PressKey(Window(), Qt::Key_Down);
+  });
+  EXPECT_EQ(dialog.log, Log({"selchange beta"}));
+}
+
+TEST_F(ControlsByHand, CheckBoxTakesClicksAnywhereInItsRectangleAndSpace) {
+  InProbe([&] {
+    auto* box = ControlAs<QCheckBox>(dialog, IDC_PROBE_CHECK);
+    ClickAt(box, QPoint(box->width() - 2, box->height() / 2));
+    EXPECT_TRUE(box->isChecked());
+    box->setFocus();
+    PressKey(Window(), Qt::Key_Space);
+    EXPECT_FALSE(box->isChecked());
+  });
+  EXPECT_EQ(dialog.log, Log({"clicked 11", "clicked 11"}));
+}
+
+TEST_F(ControlsByHand, ReadOnlyEditRefusesTypingButCopies) {
+  InProbe([&] {
+    dialog.GetDlgItem(IDC_PROBE_EDIT)->SetWindowTextA("1048576");
+    auto* edit = ControlAs<QLineEdit>(dialog, IDC_PROBE_EDIT);
+    edit->setFocus();
+    PressKey(Window(), Qt::Key_9);
+    PressKey(Window(), Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "1048576");
+    QApplication::clipboard()->clear();
+    PressKey(Window(), Qt::Key_A, Qt::ControlModifier);
+    PressKey(Window(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1048576");
+  });
+}
+
+TEST_F(ControlsByHand, SliderReportsCaptureReleaseOnceAfterEveryMouseInteraction) {
+  InProbe([&] {
+    auto* slider = ControlAs<QSlider>(dialog, IDC_PROBE_SLIDER);
+    dialog.GetDlgItem(IDC_PROBE_SLIDER)->SendMessage(TBM_SETPOS, TRUE, 30);
+
+    // A click on the groove, right of the thumb: a page on, released when the button goes up.
+    const QPoint groove(slider->width() - 4, slider->height() / 2);
+    QTest::mousePress(slider, Qt::LeftButton, {}, groove);
+    EXPECT_EQ(GetCapture(), dialog.GetDlgItem(IDC_PROBE_SLIDER)->m_hWnd);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, groove);
+    DeliverQueued();
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // A drag of the thumb to the far left, let go outside the slider.
+    const QPoint thumb = ThumbCentre(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(slider, QPoint(-40, thumb.y()));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(-40, thumb.y() + 80));
+    DeliverQueued();
+  });
+  EXPECT_EQ(dialog.log, Log({"scroll 3 to 50 captured", "released 17 at 50",
+                             "scroll 5 to 0 captured", "released 17 at 0"}));
+}
+
+TEST_F(ControlsByHand, SliderKeysAndWheelScrollWithoutCapture) {
+  InProbe([&] {
+    auto* slider = ControlAs<QSlider>(dialog, IDC_PROBE_SLIDER);
+    dialog.GetDlgItem(IDC_PROBE_SLIDER)->SendMessage(TBM_SETPOS, TRUE, 50);
+    slider->setFocus();
+    PressKey(Window(), Qt::Key_Right);
+    PressKey(Window(), Qt::Key_Home);
+    PressKey(Window(), Qt::Key_End);
+    QWheelEvent wheel(QPointF(5, 5), slider->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &wheel);
+    DeliverQueued();
+  });
+  ASSERT_EQ(dialog.log.size(), 4u) << testing::PrintToString(dialog.log);
+  EXPECT_EQ(dialog.log[0], "scroll 1 to 51");
+  EXPECT_EQ(dialog.log[1], "scroll 6 to 0");
+  EXPECT_EQ(dialog.log[2], "scroll 7 to 100");
+  EXPECT_EQ(dialog.log[3].rfind("scroll 0 to ", 0), 0u) << dialog.log[3];
+}
+
+TEST_F(ControlsByHand, PictureShowsItsBitmapUntilTheDialogGoes) {
+  HBITMAP shown = nullptr;
+  InProbe([&] {
+    shown = reinterpret_cast<HBITMAP>(
+        dialog.GetDlgItem(IDC_PROBE_PICTURE)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+    std::uint8_t first[4] = {};
+    EXPECT_EQ(GetBitmapBits(shown, 4, first), 4);
+    const QImage drawn = ControlOf(dialog, IDC_PROBE_PICTURE)->grab().toImage();
+    // The top left of the picture is its black pixel, scaled up.
+    EXPECT_LT(qGray(drawn.pixel(drawn.width() / 8, drawn.height() / 4)), 40);
+  });
+  std::uint8_t after[4] = {};
+  EXPECT_EQ(GetBitmapBits(shown, 4, after), 0);
+}
+
+TEST_F(ControlsByHand, PictureWithoutItsBitmapShowsNothing) {
+  static const ResourceTable withoutBitmaps{ProbeResources()->dialogs, {}, {}, nullptr, {}};
+  AfxSetResourceHandle(&withoutBitmaps);
+  InProbe([&] {
+    EXPECT_EQ(dialog.GetDlgItem(IDC_PROBE_PICTURE)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP), 0);
+  });
+  AfxSetResourceHandle(nullptr);
+}
+
+}  // namespace

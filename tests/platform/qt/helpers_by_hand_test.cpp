@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/entity_helper_app.h"
+#include "dialogs/classes_calculator_dlg.h"
+#include "dialogs/fog_settings_dlg.h"
+#include "res/resource.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/qt/gui_test_support.h"
+
+namespace {
+
+// The helpers worked with the mouse and the keyboard, as a user works them.
+class ClassesByHand : public testing::Test {
+ protected:
+  QLineEdit* Field() { return ControlAs<QLineEdit>(dialog, IDC_CLASSES_VALUE); }
+  QCheckBox* Box(std::size_t row) {
+    return ControlAs<QCheckBox>(dialog, static_cast<int>(IDC_FIRST_CLASS + row));
+  }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    PressKey(WindowOf(dialog), key, modifiers);
+  }
+  // Opens the value field's context menu and runs `steps` with it.
+  QStringList ContextMenu(QLineEdit* field, const std::function<void(QMenu*)>& steps) {
+    QStringList items;
+    WhenMenuShows([&](QMenu* menu) {
+      for (const QAction* action : menu->actions()) {
+        items << action->text().remove('&').split('\t').first();
+      }
+      steps(menu);
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
+                            field->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(field, &event);
+    return items;
+  }
+
+  CEntityHelperApp app;
+  CClassesCalculatorDlg dialog;
+};
+
+TEST_F(ClassesByHand, ClicksTheListKeysAndTabWorkAsOnWindows) {
+  RunModal(dialog, [&] {
+    Click(Box(9));  // Grunt
+    EXPECT_EQ(Field()->text(), "2");
+    Box(9)->setFocus();
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Field()->text(), "0");
+    ControlOf(dialog, IDC_ENTITY_NAME)->setFocus();
+    Key(Qt::Key_Down);  // trigger_once
+    Key(Qt::Key_Down);  // worldspawn
+    EXPECT_EQ(ControlAs<QComboBox>(dialog, IDC_ENTITY_NAME)->currentText(), "worldspawn");
+    EXPECT_TRUE(ControlAs<QLabel>(dialog, IDC_ENTITY_DESCRIPTION)->text().contains("WILL NOT"));
+    Click(DefaultButton(WindowOf(dialog)));
+  });
+}
+
+TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
+  RunModal(dialog, [&] {
+    Field()->setFocus();
+    Key(Qt::Key_5);
+    EXPECT_EQ(Field()->text(), "");
+    QApplication::clipboard()->setText("0x1000182");  // bits 1, 7, 8 and 24
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Field()->text(), "16777602");
+    EXPECT_EQ(Field()->toolTip(), "Bits 8 and 24 are set but name no class.");
+    QApplication::clipboard()->setText("65664");  // Breeder and Mech
+    const QStringList items = ContextMenu(Field(), [](QMenu* menu) {
+      for (QAction* action : menu->actions()) {
+        if (action->text() == "Paste Value") {
+          action->trigger();
+        }
+      }
+    });
+    const qsizetype copy = items.indexOf("Copy");
+    ASSERT_GE(copy, 0) << items.join('|').toStdString();
+    EXPECT_EQ(items.value(copy + 1), "Paste Value") << items.join('|').toStdString();
+    EXPECT_TRUE(Box(0)->isChecked());
+    EXPECT_TRUE(Box(15)->isChecked());
+    EXPECT_FALSE(Box(9)->isChecked());
+    EXPECT_EQ(Field()->toolTip(), "");
+    dialog.EndDialog(IDOK);
+  });
+}
+
+TEST(FogByHand, FogFieldsOfferNoPasteValue) {
+  CEntityHelperApp app;
+  CFogSettingsDlg dialog;
+  RunModal(dialog, [&] {
+    auto* mass = ControlAs<QLineEdit>(dialog, IDC_FOG_MASS);
+    QStringList items;
+    WhenMenuShows([&](QMenu* menu) {
+      for (const QAction* action : menu->actions()) {
+        items << action->text();
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
+                            mass->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(mass, &event);
+    EXPECT_FALSE(items.isEmpty());
+    EXPECT_FALSE(items.contains("Paste Value"));
+    dialog.EndDialog(IDOK);
+  });
+}
+
+class FogSlidersByHand : public testing::Test {
+ protected:
+  QSlider* Slider(unsigned id) { return ControlAs<QSlider>(dialog, static_cast<int>(id)); }
+  QString Field(unsigned id) { return ControlAs<QLineEdit>(dialog, static_cast<int>(id))->text(); }
+  QPoint Thumb(unsigned id) { return ThumbCentre(Slider(id)); }
+  void Key(unsigned id, int key) {
+    Slider(id)->setFocus();
+    PressKey(WindowOf(dialog), key);
+  }
+  void Turn(unsigned id, int degrees) {
+    QSlider* slider = Slider(id);
+    QWheelEvent wheel(QPointF(5, 5), slider->mapToGlobal(QPointF(5, 5)), QPoint(),
+                      QPoint(0, degrees * 8), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(slider, &wheel);
+  }
+
+  CEntityHelperApp app;
+  CFogSettingsDlg dialog;
+};
+
+TEST_F(FogSlidersByHand, DraggingUpdatesOnceWhenTheMouseLetsGo) {
+  MessageBoxRecorder boxes;
+  RunModal(dialog, [&] {
+    // Every update of a picture that is gone says so: a count of the updates.
+    DeleteObject(reinterpret_cast<HBITMAP>(
+        dialog.GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP)));
+    QSlider* alpha = Slider(IDC_FOG_ALPHA);
+    QTest::mousePress(alpha, Qt::LeftButton, {}, Thumb(IDC_FOG_ALPHA));
+    QTest::mouseMove(alpha, QPoint(alpha->width() / 4, alpha->height() / 2));
+    QTest::mouseMove(alpha, QPoint(-20, alpha->height() / 2));
+    EXPECT_EQ(alpha->value(), 0);
+    EXPECT_EQ(Field(IDC_FOG_MASS), "50");
+    QTest::mouseRelease(alpha, Qt::LeftButton, {}, QPoint(-20, alpha->height() / 2));
+    DeliverQueued();
+    EXPECT_EQ(Field(IDC_FOG_MASS), "0");
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    dialog.EndDialog(IDOK);
+  });
+}
+
+TEST_F(FogSlidersByHand, KeysAndTheWheelUpdateAtOnce) {
+  RunModal(dialog, [&] {
+    Key(IDC_FOG_GREEN, Qt::Key_Left);
+    EXPECT_EQ(Field(IDC_FOG_ACCEL), "99");
+    Key(IDC_FOG_ALPHA, Qt::Key_End);
+    EXPECT_EQ(Field(IDC_FOG_MASS), "100");
+    Turn(IDC_FOG_RED, -15);
+    EXPECT_NE(Field(IDC_FOG_SPEED), "100");
+    EXPECT_EQ(Field(IDC_FOG_SPEED), QString::number(Slider(IDC_FOG_RED)->value()));
+    dialog.EndDialog(IDOK);
+  });
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/cdialog.h"
+
+// Runs dialogs and acts inside them the same way on every backend. Everything here speaks the
+// layer's public API; only its implementation knows the backend.
+
+// While it lives, fails the test and ends the dialogs (and message boxes) one after another
+// should a modal run outlive the time limit: a step that failed before closing its dialog.
+class ModalTimeLimit {
+ public:
+  explicit ModalTimeLimit(int seconds = 10);
+  ~ModalTimeLimit();
+  ModalTimeLimit(const ModalTimeLimit&) = delete;
+  ModalTimeLimit& operator=(const ModalTimeLimit&) = delete;
+
+  class Impl;
+
+ private:
+  std::unique_ptr<Impl> m_impl;
+};
+
+// Runs `steps` inside the dialog's modal loop once its window is up, and returns DoModal's
+// result, within the time limit.
+INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps);
+
+// Runs `steps` with the next dialog to start running modally once its window is up: one that a
+// handler of the running dialog opens.
+void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps);
+
+bool IsShown(const CWnd& window);
+bool IsEnabled(const CWnd& window);
+
+// Puts text on the clipboard, or clears it; false where this session may not (a Wayland client
+// without the keyboard focus), so that a test can say so and stop.
+bool SetClipboardText(const std::string& text);
+bool ClearClipboard();
+
+// A resource module that holds no bitmap, for AfxSetResourceHandle.
+HINSTANCE ResourcesWithoutBitmaps();
+
+// Every message box shown while it lives: its caption and text. Each is answered with OK.
+class MessageBoxRecorder {
+ public:
+  MessageBoxRecorder();
+  ~MessageBoxRecorder();
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+  std::vector<std::string> Texts() const;
+  std::vector<std::string> Captions() const;
+
+  class Impl;
+
+ private:
+  std::unique_ptr<Impl> m_impl;
+};

@@ -1,0 +1,132 @@
+#include "tests/support/dialog_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/detail/resources.h"
+#include "platform/detail/running_dialogs.h"
+#include "platform/qt/window_record.h"
+#include "tests/support/qt/gui_test_support.h"
+
+namespace {
+
+bool IsUp(const CDialog& dialog) {
+  QWidget* window = WindowOf(dialog);
+  return window != nullptr && window->isVisible() && QApplication::activeModalWidget() == window;
+}
+
+// Ends whatever modal window is in front: a message box, or the innermost dialog.
+void EndTopModal() {
+  if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    box->done(QMessageBox::Ok);
+  } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {
+    dialog->EndDialog(-2);
+  }
+}
+
+}  // namespace
+
+class ModalTimeLimit::Impl : public QTimer {
+ public:
+  explicit Impl(int seconds) {
+    setInterval(seconds * 1000);
+    connect(this, &QTimer::timeout, [this, seconds] {
+      if (!m_failed) {
+        ADD_FAILURE() << "a modal window was still running after " << seconds << " s";
+        m_failed = true;
+        setInterval(50);
+      }
+      EndTopModal();
+    });
+    start();
+  }
+
+ private:
+  bool m_failed = false;
+};
+
+ModalTimeLimit::ModalTimeLimit(int seconds) : m_impl(std::make_unique<Impl>(seconds)) {}
+
+ModalTimeLimit::~ModalTimeLimit() = default;
+
+class MessageBoxRecorder::Impl : public QObject {
+ public:
+  std::vector<std::string> captions;
+  std::vector<std::string> texts;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = dynamic_cast<QMessageBox*>(watched);
+    if (box != nullptr && event->type() == QEvent::Show) {
+      captions.push_back(box->windowTitle().toStdString());
+      texts.push_back(box->text().toStdString());
+      QMetaObject::invokeMethod(
+          box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+};
+
+INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps) {
+  const ModalTimeLimit limit;
+  RunWhen([&dialog] { return IsUp(dialog); }, steps);
+  return dialog.DoModal();
+}
+
+void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps) {
+  CDialog* before = platform::detail::InnermostRunningDialog();
+  RunWhen(
+      [before] {
+        CDialog* running = platform::detail::InnermostRunningDialog();
+        return running != nullptr && running != before && IsUp(*running);
+      },
+      [steps] { steps(*platform::detail::InnermostRunningDialog()); });
+}
+
+bool IsShown(const CWnd& window) {
+  const QWidget* widget = WindowOf(window);
+  return widget != nullptr && widget->isVisible();
+}
+
+bool IsEnabled(const CWnd& window) {
+  const QWidget* widget = WindowOf(window);
+  return widget != nullptr && widget->isEnabled();
+}
+
+bool SetClipboardText(const std::string& text) {
+  QApplication::clipboard()->setText(QString::fromLatin1(text));
+  return QApplication::clipboard()->text() == QString::fromLatin1(text);
+}
+
+bool ClearClipboard() {
+  QApplication::clipboard()->clear();
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  return data == nullptr || !data->hasText();
+}
+
+HINSTANCE ResourcesWithoutBitmaps() {
+  static ResourceTable withoutBitmaps;
+  withoutBitmaps = *platform::detail::ProgramResourceTable();
+  withoutBitmaps.bitmaps = {};
+  return &withoutBitmaps;
+}
+
+MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>()) {
+  QApplication::instance()->installEventFilter(m_impl.get());
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() = default;
+
+std::vector<std::string> MessageBoxRecorder::Texts() const {
+  return m_impl->texts;
+}
+
+std::vector<std::string> MessageBoxRecorder::Captions() const {
+  return m_impl->captions;
+}

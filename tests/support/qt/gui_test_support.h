@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "platform/cwnd.h"
+
+class QMenu;
+class QPushButton;
+class QSlider;
+
+// What only the Qt backend's tests do: look at the widgets and drive them with real input.
+
+// Shows QStrings readably in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+// The widgets behind a window and a dialog's controls.
+QWidget* WindowOf(const CWnd& window);
+QWidget* ControlOf(const CWnd& dialog, int id);
+template <class Widget>
+Widget* ControlAs(const CWnd& dialog, int id) {
+  return dynamic_cast<Widget*>(ControlOf(dialog, id));
+}
+
+// The window's default push button.
+QPushButton* DefaultButton(QWidget* window);
+
+// Texts that do not fit their control: labels, push buttons and check boxes.
+std::vector<QString> ClippedTexts(QWidget* window);
+
+// The middle of a slider's thumb, where a user grabs it.
+QPoint ThumbCentre(QSlider* slider);
+
+// User input, delivered like a person's: keys go to the focused widget of the window.
+void ClickAt(QWidget* widget, QPoint position);
+void Click(QWidget* widget);
+void PressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Delivers what the layer queued for after the current event (capture-release notices).
+void DeliverQueued();
+
+// Runs `steps` from the event loop as soon as `ready` holds.
+void RunWhen(const std::function<bool()>& ready, const std::function<void()>& steps);
+
+// Runs `steps` with the next popup menu once it shows (a context menu).
+void WhenMenuShows(const std::function<void(QMenu*)>& steps);
