@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/detail/resources.h"
@@ -46,7 +47,13 @@ LONG SetBitmapBits(HBITMAP hBitmap, DWORD cb, LPCVOID lpBits) {
     return 0;
   }
   const std::size_t count = std::min(static_cast<std::size_t>(cb), ByteCount(record->image));
-  std::memcpy(record->image.bits(), lpBits, count);
+  std::uint8_t* bits = record->image.bits();
+  std::memcpy(bits, lpBits, count);
+  // A 32-bit RGB picture is opaque: its fourth bytes stay 0xFF whatever the caller wrote, or a
+  // compositor that honours them (Wayland's) shows nothing.
+  for (std::size_t fourth = 3; fourth < count; fourth += 4) {
+    bits[fourth] = 0xFF;
+  }
   return static_cast<LONG>(count);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/icon_file.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace platform::qt {
@@ -73,27 +74,30 @@ QImage ReadEntry(std::span<const std::uint8_t> image) {
 
 }  // namespace
 
-std::vector<QImage> ReadIconImages(std::span<const std::uint8_t> file) {
-  std::vector<QImage> images;
+QImage ReadIconImage(std::span<const std::uint8_t> file, int size) {
   if (file.size() < kDirectorySize || Read16(file, 0) != 0 || Read16(file, 2) != 1) {
-    return images;
+    return {};
   }
-  const std::size_t count = Read16(file, 4);
+  const std::size_t count = std::min<std::size_t>(Read16(file, 4), kIconEntriesRead);
   for (std::size_t entry = 0; entry < count; ++entry) {
     const std::size_t at = kDirectorySize + entry * kEntrySize;
     if (at + kEntrySize > file.size()) {
       break;
     }
-    const std::size_t size = Read32(file, at + 8);
+    // The directory gives each entry's size (0 standing for 256) before anything is decoded.
+    const int width = file[at] == 0 ? 256 : file[at];
+    const int height = file[at + 1] == 0 ? 256 : file[at + 1];
+    const std::size_t length = Read32(file, at + 8);
     const std::size_t offset = Read32(file, at + 12);
-    if (offset > file.size() || size > file.size() - offset) {
+    if (width != size || height != size || offset > file.size() || length > file.size() - offset) {
       continue;
     }
-    if (QImage image = ReadEntry(file.subspan(offset, size)); !image.isNull()) {
-      images.push_back(image);
+    if (QImage image = ReadEntry(file.subspan(offset, length));
+        !image.isNull() && image.width() == size && image.height() == size) {
+      return image;
     }
   }
-  return images;
+  return {};
 }
 
 }  // namespace platform::qt

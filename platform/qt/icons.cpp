@@ -14,14 +14,8 @@ constexpr int kIconSize = 32;
 constexpr int kSmallIconSize = 16;
 
 std::optional<platform::qt::IconRecord> ReadIcon(const BinaryResource& resource) {
-  platform::qt::IconRecord icon;
-  for (const QImage& image : platform::qt::ReadIconImages(resource.bytes)) {
-    if (image.width() == kIconSize) {
-      icon.large = image;
-    } else if (image.width() == kSmallIconSize) {
-      icon.small = image;
-    }
-  }
+  platform::qt::IconRecord icon{platform::qt::ReadIconImage(resource.bytes, kIconSize),
+                                platform::qt::ReadIconImage(resource.bytes, kSmallIconSize)};
   if (icon.large.isNull()) {
     return std::nullopt;
   }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/detail/handler_scope.h"
 #include "platform/user32.h"
 #include "tests/platform/probe_dialog.h"
 
@@ -58,6 +59,8 @@ TEST(Gdi, TransfersStopAtTheBitmapOrTheCount) {
   EXPECT_EQ(SetBitmapBits(handle, 5, written.data()), 5);
   Bits read{};
   EXPECT_EQ(GetBitmapBits(handle, 32, read.data()), 32);
+  EXPECT_EQ(read[2], 7);
+  EXPECT_EQ(read[3], 0xFF);  // the fourth byte keeps the picture opaque
   EXPECT_EQ(read[4], 7);
   EXPECT_EQ(read[5], 128);  // past the five written bytes: as loaded
   std::array<std::uint8_t, 64> oversized{};
@@ -86,13 +89,23 @@ TEST(Gdi, DeadOrMissingBitmapsFailWithZero) {
   DeleteObject(next);
 }
 
-TEST(Gdi, TemporaryWrapperDoesNotDeleteTheBitmap) {
+TEST(Gdi, TemporaryWrapperOutlivesItsHandleUntilTheHandlerEnds) {
   HBITMAP handle = LoadProbe();
-  CBitmap* temporary = CBitmap::FromHandle(handle);
-  EXPECT_EQ(CBitmap::FromHandle(handle), temporary);
   Bits bits{};
-  EXPECT_EQ(temporary->GetBitmapBits(32, bits.data()), 32);
-  EXPECT_TRUE(DeleteObject(handle));
+  {
+    const platform::detail::HandlerScope handling;
+    CBitmap* temporary = CBitmap::FromHandle(handle);
+    EXPECT_EQ(CBitmap::FromHandle(handle), temporary);
+    EXPECT_EQ(temporary->GetBitmapBits(32, bits.data()), 32);
+    EXPECT_TRUE(DeleteObject(handle));
+    // Still a wrapper, whose calls now fail as the dead handle's do.
+    EXPECT_EQ(temporary->SetBitmapBits(32, bits.data()), 0u);
+    EXPECT_EQ(temporary->GetBitmapBits(32, bits.data()), 0);
+  }
+  // The temporary went with the handler and never deleted anything itself.
+  HBITMAP next = LoadProbe();
+  CBitmap::FromHandle(next)->GetBitmapBits(32, bits.data());
+  EXPECT_TRUE(DeleteObject(next));
 }
 
 TEST(Gdi, IconsAreSharedAndMissingOnesAreNull) {

@@ -16,6 +16,10 @@
 #include "app/entity_helper_app.h"
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
+#include "logic/apply_fog.h"
+#include "logic/preview_pixels.h"
+#include "platform/cwinapp.h"
+#include "platform/user32.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/qt/gui_test_support.h"
@@ -167,6 +171,52 @@ TEST_F(FogSlidersByHand, KeysAndTheWheelUpdateAtOnce) {
     Turn(IDC_FOG_RED, -15);
     EXPECT_NE(Field(IDC_FOG_SPEED), "100");
     EXPECT_EQ(Field(IDC_FOG_SPEED), QString::number(Slider(IDC_FOG_RED)->value()));
+    dialog.EndDialog(IDOK);
+  });
+}
+
+TEST_F(FogSlidersByHand, ClosedWhileTheMouseHoldsASliderTheNextOneStillTakesKeys) {
+  RunModal(dialog, [&] {
+    QTest::mousePress(Slider(IDC_FOG_ALPHA), Qt::LeftButton, {}, Thumb(IDC_FOG_ALPHA));
+    EXPECT_NE(GetCapture(), nullptr);
+    PressKey(WindowOf(dialog), Qt::Key_Escape);
+  });
+  EXPECT_EQ(GetCapture(), nullptr);
+  for (int reopening = 0; reopening < 20; ++reopening) {
+    CFogSettingsDlg next;
+    RunModal(next, [&] {
+      ControlOf(next, IDC_FOG_ALPHA)->setFocus();
+      PressKey(WindowOf(next), Qt::Key_Right);
+      EXPECT_EQ(ControlAs<QLineEdit>(next, IDC_FOG_MASS)->text(), "51") << reopening;
+      next.EndDialog(IDOK);
+    });
+  }
+}
+
+TEST_F(FogSlidersByHand, PreviewDrawsTheBlendOpaqueOnAnAlphaSurface) {
+  RunModal(dialog, [&] {
+    std::vector<std::uint8_t> sample(kPreviewByteCount);
+    CBitmap picture;
+    picture.Attach(LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_FOG_SAMPLE)));
+    ASSERT_GT(picture.GetBitmapBits(kPreviewByteCount, sample.data()), 0);
+    std::vector<std::uint8_t> fogged(kPreviewByteCount);
+    ApplyFog(sample.data(), fogged.data(), DefaultFogColor());
+
+    // At the picture's own size the control draws each pixel as it is, as a compositor's
+    // alpha surface (Wayland's) receives it.
+    QWidget* preview = ControlOf(dialog, IDC_FOG_PREVIEW);
+    preview->resize(128, 96);
+    QImage drawn(128, 96, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    preview->render(&drawn);
+    int wrong = 0;
+    for (int y = 0; y < 96; ++y) {
+      for (int x = 0; x < 128; ++x) {
+        const std::size_t at = 4 * static_cast<std::size_t>(y * 128 + x);
+        wrong += drawn.pixel(x, y) != qRgba(fogged[at + 2], fogged[at + 1], fogged[at], 255);
+      }
+    }
+    EXPECT_EQ(wrong, 0);
     dialog.EndDialog(IDOK);
   });
 }
