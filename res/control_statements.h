@@ -41,8 +41,12 @@ constexpr DialogItemTemplate RightText(const char* text, short x, short y, short
   return {WC_STATIC, text, 0xFFFF, kChild | WS_GROUP | SS_RIGHT, x, y, cx, cy};
 }
 
-constexpr DialogItemTemplate Picture(WORD bitmapId, WORD id, short x, short y, short cx, short cy) {
-  return {WC_STATIC, "", id, kChild | SS_BITMAP, x, y, cx, cy, bitmapId};
+// `description` tells assistive tools what the picture shows.
+constexpr DialogItemTemplate Picture(WORD bitmapId, WORD id, short x, short y, short cx, short cy,
+                                     const char* description) {
+  DialogItemTemplate picture{WC_STATIC, "", id, kChild | SS_BITMAP, x, y, cx, cy, bitmapId};
+  picture.accessibleDescription = description;
+  return picture;
 }
 
 constexpr DialogItemTemplate ReadOnlyEdit(WORD id, short x, short y, short cx, short cy) {

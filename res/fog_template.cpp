@@ -30,7 +30,8 @@ constexpr DialogItemTemplate kItems[] = {
     RightText("speed", 125, 144, 25, 8),
     RightText("accel", 200, 118, 25, 8),
     RightText("decel", 200, 142, 25, 8),
-    Picture(IDB_FOG_SAMPLE, IDC_FOG_PREVIEW, 15, 120, 85, 59),
+    Picture(IDB_FOG_SAMPLE, IDC_FOG_PREVIEW, 15, 120, 85, 59,
+            "The sample picture seen through a fog of the chosen colour and alpha."),
 };
 
 }  // namespace

@@ -20,6 +20,8 @@ struct DialogItemTemplate {
   // For a read-only edit box: whether it offers to paste a value, which its dialog then reads
   // (the layer's paste notification).
   bool takesPastedValue = false;
+  // What assistive tools say the control shows, where its text does not tell (a picture).
+  const char* accessibleDescription = nullptr;
 };
 
 // A dialog as data: frame, font and controls, the controls in tab order.

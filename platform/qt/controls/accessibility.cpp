@@ -8,6 +8,10 @@
 #include <QLineEdit>
 
 #include "platform/qt/controls/check_box.h"
+#include "platform/qt/controls/edit_box.h"
+#include "platform/qt/controls/group_frame.h"
+#include "platform/qt/controls/picture_widget.h"
+#include "platform/qt/controls/read_only_edit_accessible.h"
 #include "platform/qt/controls/trackbar.h"
 #include "platform/qt/window_record.h"
 
@@ -86,6 +90,16 @@ QAccessibleInterface* ControlAccessibility(const QString&, QObject* object) {
   if (auto* slider = qobject_cast<Trackbar*>(object)) {
     return new TrackbarAccessible(slider);
   }
+  if (auto* edit = qobject_cast<EditBox*>(object); edit != nullptr && edit->isReadOnly()) {
+    return new ReadOnlyEditAccessible(edit);
+  }
+  // Named by their titles (group boxes) or by the group box around them (pictures).
+  if (auto* frame = qobject_cast<GroupFrame*>(object)) {
+    return new QAccessibleWidget(frame, QAccessible::Grouping);
+  }
+  if (auto* picture = qobject_cast<PictureWidget*>(object)) {
+    return new QAccessibleWidget(picture, QAccessible::Graphic);
+  }
   return nullptr;
 }
 
@@ -93,6 +107,21 @@ bool TakesALabel(const QWidget* widget) {
   return qobject_cast<const QLineEdit*>(widget) != nullptr ||
          qobject_cast<const QComboBox*>(widget) != nullptr ||
          qobject_cast<const Trackbar*>(widget) != nullptr;
+}
+
+// A picture has no text of its own: it takes the title of the smallest group box around it.
+void NamePictureByItsGroup(QWidget* picture, const std::vector<HWND>& controls) {
+  const GroupFrame* group = nullptr;
+  for (HWND other : controls) {
+    const auto* frame = qobject_cast<const GroupFrame*>(WidgetOf(other));
+    if (frame != nullptr && frame->geometry().contains(picture->geometry()) &&
+        (group == nullptr || group->geometry().contains(frame->geometry()))) {
+      group = frame;
+    }
+  }
+  if (group != nullptr) {
+    picture->setAccessibleName(group->Title());
+  }
 }
 
 }  // namespace
@@ -109,6 +138,10 @@ void NameControlsByTheirLabels(const std::vector<HWND>& controls) {
   constexpr int kTouching = 2;  // pixels a label may reach into its control
   for (HWND control : controls) {
     QWidget* widget = WidgetOf(control);
+    if (qobject_cast<PictureWidget*>(widget) != nullptr) {
+      NamePictureByItsGroup(widget, controls);
+      continue;
+    }
     if (!TakesALabel(widget)) {
       continue;
     }

@@ -49,41 +49,6 @@ class FlatPushButton : public QPushButton {
   }
 };
 
-// A group box as Windows draws it: an etched frame whose top line runs through the middle of
-// the title, so that the frame encloses exactly the template's rectangle.
-class GroupFrame : public QWidget {
- public:
-  GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), m_title(title) {}
-
-  QString Title() const { return m_title; }
-  void SetTitle(const QString& title) {
-    m_title = title;
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    const QFontMetrics metrics = fontMetrics();
-    const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(frame);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(frame.translated(1, 1));
-    if (m_title.isEmpty()) {
-      return;
-    }
-    const int indent = metrics.averageCharWidth();
-    const QRect title(indent, 0, metrics.horizontalAdvance(m_title) + indent, metrics.height());
-    painter.fillRect(title, palette().window());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(title, Qt::AlignCenter | Qt::TextSingleLine, m_title);
-  }
-
- private:
-  QString m_title;
-};
-
 void ConnectClicks(HWND control, QAbstractButton* button) {
   QObject::connect(button, &QAbstractButton::clicked,
                    [control] { NotifyCommand(control, BN_CLICKED); });
@@ -106,17 +71,6 @@ void MakeCheckBox(HWND control, const DialogItemTemplate& item) {
   ConnectClicks(control, box);
   Window(control)->widget = box;
   Window(control)->procedure = ButtonProc;
-}
-
-void MakeGroupBox(HWND control, const DialogItemTemplate& item) {
-  auto* box = new GroupFrame(FromAnsi(item.text), DialogWidgetOf(control));
-  box->setFocusPolicy(Qt::NoFocus);
-  // A frame behind the controls it groups, whatever the order of creation.
-  box->lower();
-  box->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Window(control)->widget = box;
-  Window(control)->procedure =
-      TextWindowProc<GroupFrame, &GroupFrame::Title, &GroupFrame::SetTitle>;
 }
 
 }  // namespace platform::qt

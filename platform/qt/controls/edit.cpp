@@ -10,6 +10,7 @@
 
 #include "platform/additions.h"
 #include "platform/qt/controls/controls.h"
+#include "platform/qt/controls/edit_box.h"
 #include "platform/qt/notify.h"
 #include "platform/qt/text_messages.h"
 #include "platform/qt/window_record.h"
@@ -17,52 +18,54 @@
 
 namespace platform::qt {
 
+EditBox::EditBox(HWND handle, const DialogItemTemplate& item, QWidget* parent)
+    : QLineEdit(FromAnsi(item.text), parent),
+      m_handle(handle),
+      m_takesPastedValue(item.takesPastedValue) {}
+
+void EditBox::CopyValue() {
+  QApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+  if (isReadOnly() && event->matches(QKeySequence::Paste)) {
+    SendMessageA(m_handle, WM_PASTE, 0, 0);
+    return;
+  }
+  if (event->matches(QKeySequence::Copy)) {
+    CopyValue();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  const QList<QAction*> actions = menu->actions();
+  const QString copyKeys = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+  const auto copy = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
+    return action->text().endsWith(QLatin1Char('\t') + copyKeys);
+  });
+  if (copy != actions.end()) {
+    // The whole value when nothing is selected, as Ctrl+C copies it.
+    (*copy)->disconnect();
+    (*copy)->setEnabled(!text().isEmpty());
+    connect(*copy, &QAction::triggered, this, &EditBox::CopyValue);
+  }
+  if (isReadOnly() && m_takesPastedValue) {
+    // Right after Copy, where a paste item stands in any edit box's menu.
+    QAction* before = copy != actions.end() && copy + 1 != actions.end() ? *(copy + 1) : nullptr;
+    auto* pasteValue = new QAction(QStringLiteral("Paste Value"), menu.get());
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    pasteValue->setEnabled(clipboard != nullptr && clipboard->hasText());
+    connect(pasteValue, &QAction::triggered,
+            [handle = m_handle] { SendMessageA(handle, WM_PASTE, 0, 0); });
+    menu->insertAction(before, pasteValue);
+  }
+  menu->exec(event->globalPos());
+}
+
 namespace {
-
-// A read-only edit box. One that takes pasted values passes a paste on to its dialog, which
-// decides what the pasted text means.
-class EditBox : public QLineEdit {
- public:
-  EditBox(HWND handle, const DialogItemTemplate& item, QWidget* parent)
-      : QLineEdit(FromAnsi(item.text), parent),
-        m_handle(handle),
-        m_takesPastedValue(item.takesPastedValue) {}
-
-  bool TakesPastedValue() const { return m_takesPastedValue; }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (isReadOnly() && event->matches(QKeySequence::Paste)) {
-      SendMessageA(m_handle, WM_PASTE, 0, 0);
-      return;
-    }
-    QLineEdit::keyPressEvent(event);
-  }
-
-  void contextMenuEvent(QContextMenuEvent* event) override {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (isReadOnly() && m_takesPastedValue) {
-      // Right after Copy, where a paste item stands in any edit box's menu.
-      const QList<QAction*> actions = menu->actions();
-      const QString copyKeys = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
-      const auto copy = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
-        return action->text().endsWith(QLatin1Char('\t') + copyKeys);
-      });
-      QAction* before = copy != actions.end() && copy + 1 != actions.end() ? *(copy + 1) : nullptr;
-      auto* pasteValue = new QAction(QStringLiteral("Paste Value"), menu.get());
-      const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-      pasteValue->setEnabled(clipboard != nullptr && clipboard->hasText());
-      connect(pasteValue, &QAction::triggered,
-              [handle = m_handle] { SendMessageA(handle, WM_PASTE, 0, 0); });
-      menu->insertAction(before, pasteValue);
-    }
-    menu->exec(event->globalPos());
-  }
-
- private:
-  HWND m_handle;
-  bool m_takesPastedValue;
-};
 
 LRESULT EditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* edit = static_cast<EditBox*>(WidgetOf(hWnd));

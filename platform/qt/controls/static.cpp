@@ -4,37 +4,29 @@
 #include "platform/gdi.h"
 #include "platform/qt/bitmap_record.h"
 #include "platform/qt/controls/controls.h"
+#include "platform/qt/controls/picture_widget.h"
 #include "platform/qt/text_messages.h"
 #include "platform/qt/window_record.h"
 
 namespace platform::qt {
 
-namespace {
+PictureWidget::PictureWidget(HWND handle, QWidget* parent) : QWidget(parent), m_handle(handle) {}
 
-// Shows the bitmap its record holds, scaled to its rectangle with the picture's proportions
-// kept, so that it fills its place at any font size. A deleted bitmap shows nothing.
-class PictureWidget : public QWidget {
- public:
-  PictureWidget(HWND handle, QWidget* parent) : QWidget(parent), m_handle(handle) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    const WindowRecord* record = Window(m_handle);
-    const BitmapRecord* bitmap = record != nullptr ? Bitmap(record->image) : nullptr;
-    if (bitmap == nullptr) {
-      return;
-    }
-    QSize size = bitmap->image.size();
-    size.scale(this->size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, bitmap->image);
+void PictureWidget::paintEvent(QPaintEvent*) {
+  const WindowRecord* record = Window(m_handle);
+  const BitmapRecord* bitmap = record != nullptr ? Bitmap(record->image) : nullptr;
+  if (bitmap == nullptr) {
+    return;
   }
+  QSize size = bitmap->image.size();
+  size.scale(this->size(), Qt::KeepAspectRatio);
+  const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(target, bitmap->image);
+}
 
- private:
-  HWND m_handle;
-};
+namespace {
 
 LRESULT StaticPictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM) {
   if (message == STM_GETIMAGE && wParam == IMAGE_BITMAP) {
@@ -61,6 +53,7 @@ void MakeStaticPicture(HWND control, const DialogItemTemplate& item, HINSTANCE r
   record.image = LoadBitmapA(resources, MAKEINTRESOURCEA(item.imageId));
   record.widget = new PictureWidget(control, DialogWidgetOf(control));
   record.widget->setFocusPolicy(Qt::NoFocus);
+  record.widget->setAccessibleDescription(FromAnsi(item.accessibleDescription));
   record.procedure = StaticPictureProc;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAccessibleTextInterface>
 #include <QAccessibleValueInterface>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -82,6 +83,73 @@ TEST_F(Accessibility, SliderValueSetByAToolUpdatesTheFields) {
     alpha->setCurrentValue(20);
     EXPECT_EQ(ControlAs<QLineEdit>(fog, IDC_FOG_MASS)->text(), "20");
     fog.EndDialog(IDOK);
+  });
+}
+
+// The names of the groupings that assistive tools see in the dialog's window.
+QStringList Groupings(QWidget* window) {
+  QStringList names;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(widget);
+    if (item != nullptr && item->role() == QAccessible::Grouping) {
+      names << item->text(QAccessible::Name);
+    }
+  }
+  names.sort();
+  return names;
+}
+
+TEST_F(Accessibility, GroupBoxesAreGroupingsNamedByTheirTitles) {
+  CClassesCalculatorDlg classes;
+  RunModal(classes, [&] {
+    EXPECT_EQ(Groupings(WindowOf(classes)),
+              QStringList({"Classes Field", "Classes Selected", "Entity information"}));
+    classes.EndDialog(IDOK);
+  });
+  CSpawnteamsCalculatorDlg spawnteams;
+  RunModal(spawnteams, [&] {
+    EXPECT_EQ(Groupings(WindowOf(spawnteams)),
+              QStringList({"Spawnteams / Groups", "Spawnteams value"}));
+    spawnteams.EndDialog(IDOK);
+  });
+}
+
+TEST_F(Accessibility, PreviewIsAnImageNamedByItsGroupThatSaysWhatItShows) {
+  CFogSettingsDlg fog;
+  RunModal(fog, [&] {
+    EXPECT_EQ(Groupings(WindowOf(fog)), QStringList({"Entity Fields", "Fog Color", "Preview"}));
+    QAccessibleInterface* preview = Accessible(fog, IDC_FOG_PREVIEW);
+    EXPECT_EQ(preview->role(), QAccessible::Graphic);
+    EXPECT_EQ(preview->text(QAccessible::Name), "Preview");
+    EXPECT_TRUE(preview->text(QAccessible::Description).contains("fog"));
+    fog.EndDialog(IDOK);
+  });
+}
+
+TEST_F(Accessibility, ReadOnlyFieldsCanBeReadButNotWritten) {
+  CFogSettingsDlg fog;
+  RunModal(fog, [&] {
+    for (unsigned id : {IDC_FOG_MASS, IDC_FOG_SPEED, IDC_FOG_ACCEL, IDC_FOG_DECEL}) {
+      QAccessibleInterface* field = Accessible(fog, id);
+      const QString shown = ControlAs<QLineEdit>(fog, static_cast<int>(id))->text();
+      EXPECT_EQ(field->editableTextInterface(), nullptr) << id;
+      EXPECT_TRUE(field->state().readOnly) << id;
+      field->setText(QAccessible::Value, "999");
+      EXPECT_EQ(ControlAs<QLineEdit>(fog, static_cast<int>(id))->text(), shown) << id;
+      ASSERT_NE(field->textInterface(), nullptr);
+      EXPECT_EQ(field->textInterface()->text(0, field->textInterface()->characterCount()), shown);
+      field->textInterface()->setSelection(0, 0, 1);
+      EXPECT_EQ(ControlAs<QLineEdit>(fog, static_cast<int>(id))->selectedText(), shown.left(1));
+    }
+    fog.EndDialog(IDOK);
+  });
+  CClassesCalculatorDlg classes;
+  RunModal(classes, [&] {
+    QAccessibleInterface* value = Accessible(classes, IDC_CLASSES_VALUE);
+    EXPECT_EQ(value->editableTextInterface(), nullptr);
+    value->setText(QAccessible::Value, "999");
+    EXPECT_EQ(ControlAs<QLineEdit>(classes, IDC_CLASSES_VALUE)->text(), "");
+    classes.EndDialog(IDOK);
   });
 }
 

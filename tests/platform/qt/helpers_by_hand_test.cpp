@@ -100,6 +100,30 @@ TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
   });
 }
 
+TEST_F(ClassesByHand, CopyWithNothingSelectedCopiesTheWholeValue) {
+  RunModal(dialog, [&] {
+    Click(Box(15));  // Mech
+    QApplication::clipboard()->setText("old");
+    ClickAt(Field(), QPoint(2, Field()->height() / 2));
+    EXPECT_FALSE(Field()->hasSelectedText());
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "128");
+    QApplication::clipboard()->setText("old");
+    bool copyEnabled = false;
+    ContextMenu(Field(), [&](QMenu* menu) {
+      for (QAction* action : menu->actions()) {
+        if (action->text().remove('&').startsWith("Copy")) {
+          copyEnabled = action->isEnabled();
+          action->trigger();
+        }
+      }
+    });
+    EXPECT_TRUE(copyEnabled);
+    EXPECT_EQ(QApplication::clipboard()->text(), "128");
+    dialog.EndDialog(IDOK);
+  });
+}
+
 TEST(FogByHand, FogFieldsOfferNoPasteValue) {
   CEntityHelperApp app;
   CFogSettingsDlg dialog;
