@@ -1,5 +1,7 @@
 #include "dialogs/mask_field.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "logic/mask_value.h"
@@ -8,6 +10,24 @@
 namespace {
 
 constexpr std::size_t kShownPasteLength = 40;
+constexpr char kShownControlCharacter = '\xB7';  // a middle dot in the program's 8-bit text
+
+// The start of what was pasted, as the refusal quotes it: line breaks, tabs and NULs show as
+// dots, so that the quote stays on its line and whole.
+std::string QuotedPaste(const std::string& pasted) {
+  std::string quoted = pasted.substr(0, kShownPasteLength);
+  for (char& c : quoted) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
+      c = kShownControlCharacter;
+    }
+  }
+  return quoted;
+}
+
+bool HoldsNoText(const std::string& pasted) {
+  return std::all_of(pasted.begin(), pasted.end(),
+                     [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; });
+}
 
 // Bits kept in the mask that no box shows are named in the field's tooltip.
 std::string UnnamedBitsTip(std::int32_t mask, const MaskFieldLayout& layout) {
@@ -41,11 +61,16 @@ void ToggleAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layo
 
 void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout) {
   std::string pasted;
-  platform::GetClipboardText(pasted);
+  if (!platform::GetClipboardText(pasted) || HoldsNoText(pasted)) {
+    dialog.MessageBoxA("The clipboard holds no text to paste.");
+    return;
+  }
   const std::optional<std::int32_t> value = ParseMaskValue(pasted);
   if (!value) {
-    const std::string shown = pasted.substr(0, kShownPasteLength);
-    dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName + " value: " + shown).c_str());
+    dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName +
+                        " value: " + QuotedPaste(pasted) +
+                        "\nPaste a whole number such as 130, -1 or 0x82.")
+                           .c_str());
     return;
   }
   mask = *value;

@@ -54,7 +54,13 @@ std::optional<std::int32_t> ParseMaskValue(std::string_view text) {
       return std::nullopt;
     }
   }
-  return ParseWhole<std::int32_t>(text, 10);
+  // Signed, or unsigned up to 4294967295: the same 32 bits, as the hexadecimal form gives them.
+  const std::optional<std::int64_t> number = ParseWhole<std::int64_t>(text, 10);
+  if (!number || *number < std::numeric_limits<std::int32_t>::min() ||
+      *number > std::numeric_limits<std::uint32_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(*number));
 }
 
 std::vector<int> UnnamedBits(std::int32_t mask, std::span<const ToggleRow> rows) {

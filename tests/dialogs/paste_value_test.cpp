@@ -81,11 +81,33 @@ TEST_F(PasteValue, AnythingElseChangesNothingAndSaysSo) {
       EXPECT_EQ(TickedClasses(), Labels({"Grunt"}));
       EXPECT_EQ(Value(), "2");
     }
+    const std::string accepted = "\nPaste a whole number such as 130, -1 or 0x82.";
     EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>({"Not a valid classes value: words",
-                                        "Not a valid classes value: 12 13",
-                                        "Not a valid classes value: 4294967296",
-                                        "Not a valid classes value: " + longText.substr(0, 40)}));
+              std::vector<std::string>({"Not a valid classes value: words" + accepted,
+                                        "Not a valid classes value: 12 13" + accepted,
+                                        "Not a valid classes value: 4294967296" + accepted,
+                                        "Not a valid classes value: " + longText.substr(0, 40) +
+                                            accepted}));
+    Click(dialog, IDOK);
+  });
+}
+
+TEST_F(PasteValue, AnEmptyClipboardIsSaidToHoldNoText) {
+  MessageBoxRecorder boxes;
+  RunModal(dialog, [&] {
+    Click(dialog, IDC_FIRST_CLASS + 9);  // Grunt
+    for (const std::string& blank : {std::string(), std::string(" \n")}) {
+      if (!Paste(blank)) {
+        return;
+      }
+    }
+    if (!ClearClipboard()) {
+      dialog.EndDialog(IDCANCEL);
+      GTEST_SKIP() << "this session cannot clear the clipboard";
+    }
+    PasteInto(dialog, IDC_CLASSES_VALUE);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, "The clipboard holds no text to paste."));
+    EXPECT_EQ(Value(), "2");
     Click(dialog, IDOK);
   });
 }

@@ -9,8 +9,9 @@
 #include "logic/toggle_row.h"
 
 // Reads an existing key value as a map maker pastes it: one whole integer, surrounding white
-// space aside, either decimal within the signed 32-bit range or "0x" and one to eight
-// hexadecimal digits (taken as the 32 bits they spell). Anything else gives nothing.
+// space aside, either decimal from -2147483648 to 4294967295 or "0x" and one to eight
+// hexadecimal digits; values above 2147483647 are taken as the 32 bits they spell. Anything
+// else gives nothing, a NUL inside the text included.
 std::optional<std::int32_t> ParseMaskValue(std::string_view text);
 
 constexpr bool IsRowSet(std::int32_t mask, const ToggleRow& row) {
