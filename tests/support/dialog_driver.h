@@ -44,7 +44,8 @@ bool ClearClipboard();
 // A resource module that holds no bitmap, for AfxSetResourceHandle.
 HINSTANCE ResourcesWithoutBitmaps();
 
-// Every message box shown while it lives: its caption and text. Each is answered with OK.
+// Every message box shown while it lives: its caption and text, as the program's 8-bit text.
+// Each is answered with OK.
 class MessageBoxRecorder {
  public:
   MessageBoxRecorder();

@@ -64,8 +64,8 @@ class MessageBoxRecorder::Impl : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = dynamic_cast<QMessageBox*>(watched);
     if (box != nullptr && event->type() == QEvent::Show) {
-      captions.push_back(box->windowTitle().toStdString());
-      texts.push_back(box->text().toStdString());
+      captions.push_back(box->windowTitle().toLatin1().toStdString());
+      texts.push_back(box->text().toLatin1().toStdString());
       QMetaObject::invokeMethod(
           box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
     }
