@@ -59,13 +59,12 @@ int AfxWinMain() {
   if (app == nullptr) {
     return -1;
   }
-  const ResourceTable* resources = platform::detail::ProgramResourceTable();
   if (app->m_pszAppName == nullptr) {
-    const char* name = platform::detail::FindVersionString(resources, "InternalName");
+    const char* name = platform::detail::FindVersionString(
+        platform::detail::ProgramResourceTable(), "InternalName");
     app->m_pszAppName = name != nullptr ? name : "";
   }
-  platform::detail::StartApplication(app->m_pszAppName,
-                                     platform::detail::FindVersionString(resources, "FileVersion"));
+  platform::detail::StartApplication(app->m_pszAppName);
   if (!app->InitInstance()) {
     return 0;
   }

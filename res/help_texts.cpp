@@ -4,17 +4,35 @@
 
 namespace {
 
-constexpr const char* kHowToUse =
-    "Click a numbered button to open a helper. Tick the boxes or move the sliders, then select "
-    "the value in the helper's read-only field and copy it into the map.";
-
 constexpr HelpText kTexts[] = {
-    {IDD_LAUNCHER, kHowToUse},
-    {IDD_CLASSES_CALCULATOR, kHowToUse},
-    {IDD_SPAWNTEAMS_CALCULATOR, kHowToUse},
-    {IDD_FOG_SETTINGS, kHowToUse},
+    {IDD_LAUNCHER,
+     "Click a numbered button, or Tab to it and press Space, to open a helper: 1 the Classes "
+     "Calculator, 2 the Spawnteams Calculator, 3 the Fog Settings Helper. The launcher comes "
+     "back when the helper closes. \"Quit\", Esc or the close box end the program."},
+    {IDD_CLASSES_CALCULATOR,
+     "Choose the entity type under \"Entity Name:\" to read what its classes key means, then "
+     "tick the player classes: \"Classes Value:\" shows the number for the key. Click the value "
+     "and press Ctrl+C to copy it.\n\nTo change an existing value, copy it from the map, click "
+     "the value field and press Ctrl+V (or right-click it and choose \"Paste Value\"): the boxes "
+     "then show the classes it holds."},
+    {IDD_SPAWNTEAMS_CALCULATOR,
+     "Tick the groups the structure belongs to: \"spawnteams:\" shows the number for its "
+     "spawnteams key. Click the value and press Ctrl+C to copy it.\n\nTo change an existing "
+     "value, copy it from the map, click the value field and press Ctrl+V (or right-click it and "
+     "choose \"Paste Value\"): the boxes then show the groups it holds."},
+    {IDD_FOG_SETTINGS,
+     "R, G and B set the colour of the fog (only their proportions matter) and Alpha how thick "
+     "it is: drag them, or use the arrow keys, Page Up and Page Down, Home and End or the wheel. "
+     "The preview shows the fog over a sample picture, and mass, speed, accel and decel are the "
+     "values for the fog entity's fields. Click a field and press Ctrl+C to copy it."},
 };
 
 }  // namespace
 
 const std::span<const HelpText> kHelpTexts = kTexts;
+
+const char* const kUsage =
+    "Works out the values of Vardak map entity keys: classes, spawnteams and the fog fields.\n"
+    "  --help     show this text\n"
+    "  --version  show the program's version\n"
+    "Qt's own options, such as -platform, are taken as well.\n";

@@ -6,3 +6,6 @@
 
 // What Help (F1) says in each dialog.
 extern const std::span<const HelpText> kHelpTexts;
+
+// What the program says of itself for --help.
+extern const char* const kUsage;

@@ -26,7 +26,7 @@ const BinaryResource kBitmaps[] = {
     {IDB_FOG_SAMPLE, {kFogSamplePicture, kFogSamplePictureSize}},
 };
 
-const ResourceTable kResources{kDialogs, kIcons, kBitmaps, &kVersionBlock, kHelpTexts};
+const ResourceTable kResources{kDialogs, kIcons, kBitmaps, &kVersionBlock, kHelpTexts, kUsage};
 
 }  // namespace
 

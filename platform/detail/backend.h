@@ -20,8 +20,8 @@ INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate, HW
 // The module LoadIconA and LoadBitmapA read when the program names none.
 HINSTANCE DefaultResourceHandle();
 
-// Called once the application has its name and version, before InitInstance.
-void StartApplication(LPCSTR name, LPCSTR version);
+// Called once the application has its name, before InitInstance.
+void StartApplication(LPCSTR name);
 
 // The message loop a program runs when InitInstance returns TRUE; returns the exit code.
 int RunMessageLoop();

@@ -64,6 +64,20 @@ const char* FindHelpText(const ResourceTable* resources, UINT dialogId) {
   return found == resources->help.end() ? nullptr : found->text;
 }
 
+std::string ProgramVersion() {
+  std::string version;
+  if (const char* text = FindVersionString(ProgramResourceTable(), "FileVersion")) {
+    for (const char* c = text; *c != '\0'; ++c) {
+      if (*c == ',') {
+        version += '.';
+      } else if (*c != ' ') {
+        version += *c;
+      }
+    }
+  }
+  return version;
+}
+
 }  // namespace detail
 
 }  // namespace platform

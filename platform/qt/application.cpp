@@ -9,12 +9,9 @@ HINSTANCE DefaultResourceHandle() {
   return ProgramResourceTable();
 }
 
-void StartApplication(LPCSTR name, LPCSTR version) {
+void StartApplication(LPCSTR name) {
   QApplication::setApplicationName(QString::fromLatin1(name));
-  if (version != nullptr) {
-    // "1, 0, 0, 1" in the version block reads 1.0.0.1.
-    QApplication::setApplicationVersion(QString::fromLatin1(version).remove(' ').replace(',', '.'));
-  }
+  QApplication::setApplicationVersion(QString::fromStdString(ProgramVersion()));
   // The program ends when InitInstance returns, not when a window closes.
   QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -34,6 +34,35 @@ TEST_F(Launcher, ShowsItsButtonsAndEndsTheProgramOnQuit) {
   });
 }
 
+// Help (F1) in each window explains that window; the calculators' help tells how to paste.
+TEST_F(Launcher, HelpExplainsTheWindowItIsAskedIn) {
+  const auto askForHelp = [](CDialog& dialog) {
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+  };
+  MessageBoxRecorder boxes;
+  RunLauncher([&](CDialog& launcher) {
+    askForHelp(launcher);
+    for (unsigned button : {IDC_OPEN_CLASSES, IDC_OPEN_SPAWNTEAMS, IDC_OPEN_FOG}) {
+      WhenNextDialogRuns([&](CDialog& helper) {
+        askForHelp(helper);
+        Click(helper, IDOK);
+      });
+      Click(launcher, static_cast<int>(button));
+    }
+    Click(launcher, IDOK);
+  });
+  const std::vector<std::string> texts = boxes.Texts();
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_NE(texts[0].find("numbered button"), std::string::npos) << texts[0];
+  EXPECT_NE(texts[1].find("\"Classes Value:\""), std::string::npos) << texts[1];
+  EXPECT_NE(texts[2].find("\"spawnteams:\""), std::string::npos) << texts[2];
+  EXPECT_NE(texts[3].find("Alpha"), std::string::npos) << texts[3];
+  for (std::size_t calculator : {1, 2}) {
+    EXPECT_NE(texts[calculator].find("Paste Value"), std::string::npos) << texts[calculator];
+  }
+  EXPECT_EQ(boxes.Captions(), std::vector<std::string>(4, "VardakEntityHelper"));
+}
+
 struct HelperCase {
   const char* name;
   unsigned button;

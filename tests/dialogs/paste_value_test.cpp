@@ -83,11 +83,11 @@ TEST_F(PasteValue, AnythingElseChangesNothingAndSaysSo) {
     }
     const std::string accepted = "\nPaste a whole number such as 130, -1 or 0x82.";
     EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>({"Not a valid classes value: words" + accepted,
-                                        "Not a valid classes value: 12 13" + accepted,
-                                        "Not a valid classes value: 4294967296" + accepted,
-                                        "Not a valid classes value: " + longText.substr(0, 40) +
-                                            accepted}));
+              std::vector<std::string>(
+                  {"Not a valid classes value: words" + accepted,
+                   "Not a valid classes value: 12 13" + accepted,
+                   "Not a valid classes value: 4294967296" + accepted,
+                   "Not a valid classes value: " + longText.substr(0, 40) + accepted}));
     Click(dialog, IDOK);
   });
 }

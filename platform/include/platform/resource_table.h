@@ -67,4 +67,6 @@ struct ResourceTable {
   std::span<const BinaryResource> bitmaps;
   const VersionBlock* version;
   std::span<const HelpText> help;
+  // What the program says of itself for --help, where it has a command line.
+  const char* usage = nullptr;
 };
