@@ -38,12 +38,21 @@ void CWinApp::OnHelp() {
   }
   if (const char* text = platform::detail::FindHelpText(platform::detail::ProgramResourceTable(),
                                                         dialog->m_nIDHelp)) {
-    dialog->MessageBoxA(text, m_pszAppName);
+    dialog->MessageBoxA(text);
   }
 }
 
 CWinApp* AfxGetApp() {
   return g_app;
+}
+
+LPCSTR AfxGetAppName() {
+  if (g_app != nullptr && g_app->m_pszAppName != nullptr) {
+    return g_app->m_pszAppName;
+  }
+  const char* name =
+      platform::detail::FindVersionString(platform::detail::ProgramResourceTable(), "InternalName");
+  return name != nullptr ? name : "";
 }
 
 HINSTANCE AfxGetResourceHandle() {
@@ -59,11 +68,7 @@ int AfxWinMain() {
   if (app == nullptr) {
     return -1;
   }
-  if (app->m_pszAppName == nullptr) {
-    const char* name = platform::detail::FindVersionString(
-        platform::detail::ProgramResourceTable(), "InternalName");
-    app->m_pszAppName = name != nullptr ? name : "";
-  }
+  app->m_pszAppName = AfxGetAppName();
   platform::detail::StartApplication(app->m_pszAppName);
   if (!app->InitInstance()) {
     return 0;

@@ -37,10 +37,8 @@ void CWnd::GetWindowTextA(CString& rString) const {
 }
 
 int CWnd::MessageBoxA(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
-  if (lpszCaption == nullptr && AfxGetApp() != nullptr) {
-    lpszCaption = AfxGetApp()->m_pszAppName;
-  }
-  return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+  return ::MessageBoxA(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(),
+                       nType);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -27,6 +27,8 @@ class CWinApp : public CCmdTarget {
 };
 
 CWinApp* AfxGetApp();
+// The application's name: its own, or else the "InternalName" of its version block.
+LPCSTR AfxGetAppName();
 // The module whose icons and bitmaps LoadIconA and LoadBitmapA read; the program's own unless
 // set otherwise.
 HINSTANCE AfxGetResourceHandle();
