@@ -7,11 +7,11 @@ build_dir="$repo_root/build"
 # Debian packages the build, the tests and the tool need.
 required_packages=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 # What only the tests need: the validators of the installed desktop files.
-test_packages=(desktop-file-utils appstream)
+test_packages=(desktop-file-utils appstream libxml2-utils)
 
 ensure_packages() {
   local missing=() package

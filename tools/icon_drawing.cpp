@@ -5,10 +5,7 @@
 
 // A dark blue tile with a column of check boxes, two of them ticked: the tool turns ticks into
 // numbers.
-QImage DrawApplicationIcon(int size) {
-  QImage image(size, size, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
+void PaintApplicationIcon(QPainter& painter, int size) {
   const double unit = size / 16.0;
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0, 0, 128));
@@ -35,5 +32,13 @@ QImage DrawApplicationIcon(int size) {
     painter.drawRect(QRectF(square.right() + 2 * unit, square.center().y() - 0.5 * unit,
                             size - square.right() - 4 * unit, unit));
   }
+}
+
+QImage DrawApplicationIcon(int size, bool smooth) {
+  QImage image(size, size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, smooth);
+  PaintApplicationIcon(painter, size);
   return image;
 }

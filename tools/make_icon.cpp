@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: make_icon OUTPUT.ico\n");
     return 2;
   }
-  const QByteArray large = EncodeImage(DrawApplicationIcon(32));
-  const QByteArray small = EncodeImage(DrawApplicationIcon(16));
+  const QByteArray large = EncodeImage(DrawApplicationIcon(32, false));
+  const QByteArray small = EncodeImage(DrawApplicationIcon(16, false));
   QByteArray file;
   Append16(file, 0);
   Append16(file, 1);

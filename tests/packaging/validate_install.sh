@@ -12,9 +12,15 @@ for file in bin/vardak-entity-helper \
   share/applications/$app_id.desktop \
   share/metainfo/$app_id.metainfo.xml \
   share/icons/hicolor/16x16/apps/$app_id.png \
-  share/icons/hicolor/32x32/apps/$app_id.png; do
+  share/icons/hicolor/32x32/apps/$app_id.png \
+  share/icons/hicolor/256x256/apps/$app_id.png \
+  share/icons/hicolor/scalable/apps/$app_id.svg; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+# The program's windows carry the version block's internal name as their X11 class.
+grep -qx 'StartupWMClass=VardakEntityHelper' "$prefix/share/applications/$app_id.desktop" ||
+  { echo "the desktop entry does not name the windows' class"; exit 1; }
+xmllint --noout "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 echo "installed files are complete and valid"

@@ -69,4 +69,6 @@ struct ResourceTable {
   std::span<const HelpText> help;
   // What the program says of itself for --help, where it has a command line.
   const char* usage = nullptr;
+  // The name of its desktop entry, where desktops match windows to entries by it.
+  const char* desktopFileName = nullptr;
 };

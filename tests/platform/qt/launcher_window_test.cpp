@@ -8,6 +8,8 @@
 
 #include "app/entity_helper_app.h"
 #include "app/launcher_dlg.h"
+#include "platform/cwinapp.h"
+#include "platform/detail/backend.h"
 #include "platform/qt/icon_record.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
@@ -68,6 +70,31 @@ TEST_F(LauncherWindow, MinimisedItPaintsItsIconInTheMiddle) {
     EXPECT_EQ(painted.pixelColor(2, 2), window->palette().window().color());
     Click(Button(IDOK));
   });
+}
+
+TEST_F(LauncherWindow, EveryWindowCarriesTheProgramIconAndNames) {
+  platform::detail::StartApplication(AfxGetAppName());
+  // The X11 window class and the Wayland application id the desktop entry names.
+  EXPECT_EQ(QApplication::applicationName(), "VardakEntityHelper");
+  EXPECT_EQ(QApplication::desktopFileName(), "org.vardak.EntityHelper");
+  RunLauncher([&](QWidget* launcher) {
+    WhenNextDialogRuns([](CDialog& helper) {
+      const QList<QSize> sizes = WindowOf(helper)->windowIcon().availableSizes();
+      EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+      EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+      RunWhen([] { return QApplication::activeModalWidget() != nullptr; },
+              [] {
+                QWidget* box = QApplication::activeModalWidget();
+                EXPECT_TRUE(box->windowIcon().availableSizes().contains(QSize(32, 32)));
+                box->close();
+              });
+      helper.MessageBoxA("A message");
+      helper.EndDialog(IDOK);
+    });
+    Click(Button(IDC_OPEN_FOG));
+    Click(DefaultButton(launcher));
+  });
+  QApplication::setWindowIcon(QIcon());
 }
 
 enum class WayOut { kDefaultButton, kEscape, kCloseBox };
