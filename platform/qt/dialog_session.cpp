@@ -12,6 +12,7 @@
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/controls/accessibility.h"
 #include "platform/qt/controls/controls.h"
+#include "platform/qt/controls/static_text.h"
 #include "platform/qt/dialog_font.h"
 #include "platform/qt/window_record.h"
 #include "platform/user32.h"
@@ -45,6 +46,7 @@ DialogSession::DialogSession(CDialog& dialog, const DialogTemplate& dialogTempla
       window.children.push_back(control);
     }
   }
+  MakeRoomForTexts(m_window.get(), window.children);
   NameControlsByTheirLabels(window.children);
   PlaceOver(owner);
   detail::AttachDialog(dialog, m_handle, dialogTemplate);

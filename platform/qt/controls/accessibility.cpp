@@ -12,6 +12,7 @@
 #include "platform/qt/controls/group_frame.h"
 #include "platform/qt/controls/picture_widget.h"
 #include "platform/qt/controls/read_only_edit_accessible.h"
+#include "platform/qt/controls/static_text.h"
 #include "platform/qt/controls/trackbar.h"
 #include "platform/qt/window_record.h"
 
@@ -146,9 +147,9 @@ void NameControlsByTheirLabels(const std::vector<HWND>& controls) {
       continue;
     }
     const QRect place = widget->geometry();
-    QLabel* nearest = nullptr;
+    StaticText* nearest = nullptr;
     for (HWND other : controls) {
-      auto* label = qobject_cast<QLabel*>(WidgetOf(other));
+      auto* label = qobject_cast<StaticText*>(WidgetOf(other));
       if (label == nullptr) {
         continue;
       }
@@ -162,7 +163,7 @@ void NameControlsByTheirLabels(const std::vector<HWND>& controls) {
     }
     if (nearest != nullptr) {
       nearest->setBuddy(widget);
-      widget->setAccessibleName(nearest->text());
+      widget->setAccessibleName(nearest->FullText());
     }
   }
 }

@@ -1,12 +1,12 @@
-#include <QLabel>
 #include <QPainter>
 
 #include "platform/gdi.h"
+#include "platform/qt/ansi_text.h"
 #include "platform/qt/bitmap_record.h"
 #include "platform/qt/controls/controls.h"
 #include "platform/qt/controls/picture_widget.h"
-#include "platform/qt/text_messages.h"
 #include "platform/qt/window_record.h"
+#include "platform/win_constants.h"
 
 namespace platform::qt {
 
@@ -36,17 +36,6 @@ LRESULT StaticPictureProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM) {
 }
 
 }  // namespace
-
-void MakeStaticText(HWND control, const DialogItemTemplate& item) {
-  auto* label = new QLabel(FromAnsi(item.text), DialogWidgetOf(control));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  const Qt::Alignment horizontal =
-      (item.style & SS_TYPEMASK) == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
-  label->setAlignment(horizontal | Qt::AlignTop);
-  Window(control)->widget = label;
-  Window(control)->procedure = TextWindowProc<QLabel, &QLabel::text, &QLabel::setText>;
-}
 
 void MakeStaticPicture(HWND control, const DialogItemTemplate& item, HINSTANCE resources) {
   WindowRecord& record = *Window(control);

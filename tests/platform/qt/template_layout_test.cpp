@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <functional>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
 #include "platform/qt/window_record.h"
+#include "platform/user32.h"
 #include "res/dialog_templates.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/qt/gui_test_support.h"
@@ -76,6 +78,31 @@ TEST_P(TemplateDialogs, ControlsStandWhereTheTemplatePutsThem) {
     }
     dialog->EndDialog(IDOK);
   });
+}
+
+// In a wide font a text needing more lines than its rectangle grows into the room below it, or
+// shows what fits with the whole text in its tooltip; it is never cut off silently.
+TEST_P(TemplateDialogs, WideFontCutsNoTextSilently) {
+  QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans Mono");
+  const std::unique_ptr<CDialog> dialog = GetParam().make();
+  RunModal(*dialog, [&] {
+    QWidget* window = WindowOf(*dialog);
+    EXPECT_EQ(ClippedTexts(window), std::vector<QString>());
+    for (const HWND control : platform::qt::Window(dialog->m_hWnd)->children) {
+      const auto* label = dynamic_cast<const QLabel*>(platform::qt::WidgetOf(control));
+      if (label == nullptr) {
+        continue;
+      }
+      char whole[512] = {};
+      SendMessageA(control, WM_GETTEXT, sizeof whole, reinterpret_cast<LPARAM>(whole));
+      if (label->text() != QString::fromLatin1(whole)) {
+        EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << whole;
+        EXPECT_EQ(label->toolTip(), QString::fromLatin1(whole));
+      }
+    }
+    dialog->EndDialog(IDOK);
+  });
+  QFont::removeSubstitutions("MS Sans Serif");
 }
 
 INSTANTIATE_TEST_SUITE_P(
