@@ -3,17 +3,39 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <limits>
+#include <string>
 #include <vector>
 
+#include "logic/fog_paths.h"
 #include "logic/preview_pixels.h"
 
 namespace {
 
 using Pixels = std::vector<std::uint8_t>;
+using BlendFunction = void (*)(const std::uint8_t*, std::uint8_t*, const FogColor&);
 
-constexpr std::uint8_t kSourceFourth = 0x5A;
-constexpr std::uint8_t kDestinationFourth = 0xC3;
+struct Path {
+  std::string name;
+  BlendFunction blend;
+};
+
+// ApplyFog and every path it can take on this machine.
+std::vector<Path> Paths() {
+  std::vector<Path> paths = {{"ApplyFog", ApplyFog}, {"Portable", ApplyFogPortable}};
+#if defined(__SSE2__)
+  paths.push_back({"Sse2", ApplyFogSse2});
+  if (ProcessorHasAvx2()) {
+    paths.push_back({"Avx2", ApplyFogAvx2});
+  }
+#endif
+  return paths;
+}
+
+constexpr std::int32_t kMinInt = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
 
 // Every byte value appears in every channel, in a different mix per channel.
 Pixels SamplePicture() {
@@ -22,15 +44,18 @@ Pixels SamplePicture() {
     pixels[4 * i + kPreviewBlueByte] = static_cast<std::uint8_t>(i);
     pixels[4 * i + kPreviewGreenByte] = static_cast<std::uint8_t>(i * 37 + i / 256);
     pixels[4 * i + kPreviewRedByte] = static_cast<std::uint8_t>(255 - i);
-    pixels[4 * i + kPreviewFourthByte] = kSourceFourth;
+    pixels[4 * i + kPreviewFourthByte] = 0x5A;
   }
   return pixels;
 }
 
-Pixels Blend(const Pixels& source, const FogColor& color) {
-  Pixels destination(kPreviewByteCount, kDestinationFourth);
-  ApplyFog(source.data(), destination.data(), color);
-  return destination;
+// A destination whose fourth bytes differ from pixel to pixel and from the source's.
+Pixels FreshDestination() {
+  Pixels pixels(kPreviewByteCount);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    pixels[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  }
+  return pixels;
 }
 
 // The fog formula evaluated the plain way, one byte at a time.
@@ -47,21 +72,43 @@ std::uint8_t ExpectedByte(const FogColor& color, std::int32_t channel, std::uint
   return static_cast<std::uint8_t>(add + static_cast<int>((1.0 - alpha) * byte));
 }
 
-TEST(ApplyFog, MatchesThePlainFormulaForEveryAlphaByteAndRatio) {
+Pixels BlendWith(BlendFunction blend, const Pixels& source, const FogColor& color) {
+  Pixels destination = FreshDestination();
+  blend(source.data(), destination.data(), color);
+  return destination;
+}
+
+class ApplyFogPath : public testing::TestWithParam<Path> {
+ protected:
+  Pixels Blend(const Pixels& source, const FogColor& color) const {
+    return BlendWith(GetParam().blend, source, color);
+  }
+};
+
+TEST_P(ApplyFogPath, MatchesThePlainFormulaForEveryAlphaByteAndRatio) {
   const Pixels source = SamplePicture();
+  const Pixels fresh = FreshDestination();
   const FogColor ratios[] = {{100, 100, 100, 0}, {100, 50, 0, 0},  {0, 0, 0, 0},    {20, 10, 0, 0},
                              {1, 2, 3, 0},       {37, 100, 63, 0}, {99, 98, 97, 0}, {0, 0, 1, 0},
                              {13, 77, 100, 0},   {3, 100, 7, 0}};
   for (FogColor color : ratios) {
     for (std::int32_t alpha = 0; alpha <= 100; ++alpha) {
       color.m_nAlpha = alpha;
+      std::array<std::array<std::uint8_t, 256>, 3> expected{};
+      const std::int32_t channels[] = {color.m_nBlue, color.m_nGreen, color.m_nRed};
+      for (std::size_t channel = 0; channel < 3; ++channel) {
+        for (std::size_t byte = 0; byte < 256; ++byte) {
+          expected[channel][byte] =
+              ExpectedByte(color, channels[channel], static_cast<std::uint8_t>(byte));
+        }
+      }
       const Pixels fogged = Blend(source, color);
       int wrong = 0;
       for (std::size_t i = 0; i < kPreviewByteCount; i += 4) {
-        wrong += fogged[i] != ExpectedByte(color, color.m_nBlue, source[i]);
-        wrong += fogged[i + 1] != ExpectedByte(color, color.m_nGreen, source[i + 1]);
-        wrong += fogged[i + 2] != ExpectedByte(color, color.m_nRed, source[i + 2]);
-        wrong += fogged[i + 3] != kDestinationFourth;
+        for (std::size_t channel = 0; channel < 3; ++channel) {
+          wrong += fogged[i + channel] != expected[channel][source[i + channel]];
+        }
+        wrong += fogged[i + kPreviewFourthByte] != fresh[i + kPreviewFourthByte];
       }
       EXPECT_EQ(wrong, 0) << "colour " << color.m_nRed << ',' << color.m_nGreen << ','
                           << color.m_nBlue << " alpha " << alpha;
@@ -69,55 +116,62 @@ TEST(ApplyFog, MatchesThePlainFormulaForEveryAlphaByteAndRatio) {
   }
 }
 
+TEST_P(ApplyFogPath, HoldsAlphaToNoFogAndFullFog) {
+  const Pixels source = SamplePicture();
+  const Pixels none = Blend(source, {100, 50, 0, 0});
+  const Pixels full = Blend(source, {100, 50, 0, 100});
+  for (std::int32_t alpha : {-1, -100, kMinInt}) {
+    EXPECT_EQ(Blend(source, {100, 50, 0, alpha}), none) << alpha;
+  }
+  for (std::int32_t alpha : {101, 1000, kMaxInt}) {
+    EXPECT_EQ(Blend(source, {100, 50, 0, alpha}), full) << alpha;
+  }
+}
+
+TEST_P(ApplyFogPath, TakesChannelsBeyondTheSlidersByTheirRatio) {
+  const Pixels source = SamplePicture();
+  EXPECT_EQ(Blend(source, {kMinInt, 100, -5, 50}), Blend(source, {0, 100, 0, 50}));
+  EXPECT_EQ(Blend(source, {kMinInt, kMinInt, kMinInt, 80}), Blend(source, {0, 0, 0, 80}));
+  EXPECT_EQ(Blend(source, {kMaxInt, 0, kMaxInt, 30}), Blend(source, {100, 0, 100, 30}));
+}
+
+TEST_P(ApplyFogPath, NeedsNoAlignedBuffers) {
+  const Pixels source = SamplePicture();
+  Pixels shiftedSource(1);
+  shiftedSource.insert(shiftedSource.end(), source.begin(), source.end());
+  Pixels shiftedDestination = FreshDestination();
+  shiftedDestination.insert(shiftedDestination.begin(), 3, 0);
+  GetParam().blend(shiftedSource.data() + 1, shiftedDestination.data() + 3, {100, 60, 20, 55});
+  shiftedDestination.erase(shiftedDestination.begin(), shiftedDestination.begin() + 3);
+  EXPECT_EQ(shiftedDestination, Blend(source, {100, 60, 20, 55}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ApplyFogPath, testing::ValuesIn(Paths()),
+                         [](const testing::TestParamInfo<Path>& path) { return path.param.name; });
+
+Pixels Fogged(const Pixels& source, const FogColor& color) {
+  return BlendWith(ApplyFog, source, color);
+}
+
 TEST(ApplyFog, DefaultFogHalvesAndLifts) {
   Pixels source(kPreviewByteCount, 0);
   source[0] = 0;
   source[1] = 128;
   source[2] = 255;
-  const Pixels fogged = Blend(source, DefaultFogColor());
+  const Pixels fogged = Fogged(source, DefaultFogColor());
   EXPECT_EQ(fogged[0], 126);
   EXPECT_EQ(fogged[1], 190);
   EXPECT_EQ(fogged[2], 253);
 }
 
-TEST(ApplyFog, NoAlphaLeavesThePictureAndFullAlphaIsFlat) {
-  const Pixels source = SamplePicture();
-  const Pixels clear = Blend(source, {100, 50, 0, 0});
-  for (std::size_t i = 0; i < kPreviewByteCount; ++i) {
-    EXPECT_EQ(clear[i], i % 4 == kPreviewFourthByte ? kDestinationFourth : source[i]) << i;
-  }
-  const Pixels flat = Blend(source, {100, 50, 0, 100});
-  for (std::size_t i = 0; i < kPreviewByteCount; i += 4) {
-    ASSERT_EQ(flat[i + kPreviewRedByte], 254);
-    ASSERT_EQ(flat[i + kPreviewGreenByte], 126);
-    ASSERT_EQ(flat[i + kPreviewBlueByte], 0);
-  }
-}
-
-TEST(ApplyFog, BlackFogOnlyDarkens) {
-  const Pixels source = SamplePicture();
-  const Pixels fogged = Blend(source, {0, 0, 0, 30});
-  for (std::size_t i = 0; i < kPreviewByteCount; ++i) {
-    if (i % 4 != kPreviewFourthByte) {
-      ASSERT_EQ(fogged[i], static_cast<std::uint8_t>(0.7 * source[i])) << i;
-    }
-  }
-}
-
-TEST(ApplyFog, ColoursInTheSameRatioBlendAlike) {
-  const Pixels source = SamplePicture();
-  EXPECT_EQ(Blend(source, {50, 50, 50, 40}), Blend(source, {100, 100, 100, 40}));
-  EXPECT_EQ(Blend(source, {20, 10, 0, 65}), Blend(source, {100, 50, 0, 65}));
-}
-
 TEST(ApplyFog, BlendsNeverAccumulateOrTouchTheSource) {
   const Pixels original = SamplePicture();
   Pixels source = original;
-  Pixels destination(kPreviewByteCount, kDestinationFourth);
+  Pixels destination = FreshDestination();
   ApplyFog(source.data(), destination.data(), {100, 0, 0, 80});
   ApplyFog(source.data(), destination.data(), {0, 100, 0, 20});
   EXPECT_EQ(source, original);
-  EXPECT_EQ(destination, Blend(original, {0, 100, 0, 20}));
+  EXPECT_EQ(destination, Fogged(original, {0, 100, 0, 20}));
 }
 
 TEST(ApplyFog, MissingBufferTouchesNothing) {
