@@ -17,6 +17,7 @@
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
+#include "platform/qt/process_exit.h"
 #include "platform/qt/window_record.h"
 #include "res/resource.h"
 
@@ -105,13 +106,17 @@ int main(int argc, char** argv) {
     CDialog& dialog = *scene.dialog;
     scene.actions(dialog);
     QCoreApplication::processEvents();
-    saved = platform::qt::WidgetOf(dialog.m_hWnd)->grab().save(output, "PNG");
+    // Opaque RGB whatever the platform's surfaces are, so that shots from any platform compare.
+    saved = platform::qt::WidgetOf(dialog.m_hWnd)
+                ->grab()
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32)
+                .save(output, "PNG");
     dialog.EndDialog(IDOK);
   });
   scene.dialog->DoModal();
   if (!saved) {
     std::fprintf(stderr, "cannot write %s\n", argv[2]);
-    return 1;
   }
-  return 0;
+  return platform::qt::EndProcess(saved ? 0 : 1);
 }

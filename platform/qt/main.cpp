@@ -6,6 +6,7 @@
 
 #include "platform/cwinapp.h"
 #include "platform/qt/command_line.h"
+#include "platform/qt/process_exit.h"
 
 namespace {
 
@@ -47,5 +48,5 @@ int main(int argc, char** argv) {
                  g_programName.c_str());
     return 2;
   }
-  return AfxWinMain();
+  return platform::qt::EndProcess(AfxWinMain());
 }

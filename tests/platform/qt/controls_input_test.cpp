@@ -114,6 +114,7 @@ TEST_F(ControlsByHand, CheckBoxTakesClicksAnywhereInItsRectangleAndSpace) {
 }
 
 TEST_F(ControlsByHand, ReadOnlyEditRefusesTypingButCopies) {
+  SKIP_WITHOUT_CLIPBOARD();
   InProbe([&] {
     dialog.GetDlgItem(IDC_PROBE_EDIT)->SetWindowTextA("1048576");
     auto* edit = ControlAs<QLineEdit>(dialog, IDC_PROBE_EDIT);

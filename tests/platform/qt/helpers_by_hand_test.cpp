@@ -73,6 +73,7 @@ TEST_F(ClassesByHand, ClicksTheListKeysAndTabWorkAsOnWindows) {
 }
 
 TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
+  SKIP_WITHOUT_CLIPBOARD();
   RunModal(dialog, [&] {
     Field()->setFocus();
     Key(Qt::Key_5);
@@ -101,6 +102,7 @@ TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
 }
 
 TEST_F(ClassesByHand, PastedTextIsReadWholeNulIncluded) {
+  SKIP_WITHOUT_CLIPBOARD();
   MessageBoxRecorder boxes;
   RunModal(dialog, [&] {
     QApplication::clipboard()->setText(QString::fromLatin1("12\0abc", 6));
@@ -115,6 +117,7 @@ TEST_F(ClassesByHand, PastedTextIsReadWholeNulIncluded) {
 }
 
 TEST_F(ClassesByHand, CopyWithNothingSelectedCopiesTheWholeValue) {
+  SKIP_WITHOUT_CLIPBOARD();
   RunModal(dialog, [&] {
     Click(Box(15));  // Mech
     QApplication::clipboard()->setText("old");

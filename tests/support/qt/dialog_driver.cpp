@@ -100,11 +100,21 @@ bool IsEnabled(const CWnd& window) {
 }
 
 bool SetClipboardText(const std::string& text) {
-  QApplication::clipboard()->setText(QString::fromLatin1(text));
-  return QApplication::clipboard()->text() == QString::fromLatin1(text);
+  // Whether an empty text was taken cannot be seen: a marker shows that the clipboard works.
+  const QString marker = QStringLiteral("clipboard marker");
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->setText(marker);
+  if (clipboard->text() != marker) {
+    return false;
+  }
+  clipboard->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  return clipboard->text().toLatin1().toStdString() == text;
 }
 
 bool ClearClipboard() {
+  if (!SetClipboardText("")) {
+    return false;
+  }
   QApplication::clipboard()->clear();
   const QMimeData* data = QApplication::clipboard()->mimeData();
   return data == nullptr || !data->hasText();

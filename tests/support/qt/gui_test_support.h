@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/cwnd.h"
+#include "tests/support/dialog_driver.h"
 
 class QMenu;
 class QPushButton;
@@ -49,3 +50,10 @@ void RunWhen(const std::function<bool()>& ready, const std::function<void()>& st
 
 // Runs `steps` with the next popup menu once it shows (a context menu).
 void WhenMenuShows(const std::function<void(QMenu*)>& steps);
+
+// Ends the test, skipped, where this session cannot put text on the clipboard: a Wayland client
+// without the keyboard focus (a headless compositor has no keyboard at all).
+#define SKIP_WITHOUT_CLIPBOARD()                                     \
+  if (!SetClipboardText("")) {                                       \
+    GTEST_SKIP() << "this session cannot put text on the clipboard"; \
+  }

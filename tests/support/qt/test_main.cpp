@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "platform/qt/process_exit.h"
+
 // GUI tests run headless unless a display is asked for explicitly.
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -11,5 +13,5 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return platform::qt::EndProcess(RUN_ALL_TESTS());
 }
