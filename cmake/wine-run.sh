@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# wine-run.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under wine64 in PREFIX, making the
+# prefix on first use. CTest runs every Windows test through this (the toolchain's emulator).
+set -euo pipefail
+prefix=$1
+shift
+
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || wine=/usr/lib/wine/wine64  # where Debian's wine64 package puts it
+if [ ! -x "$wine" ]; then
+  echo "wine64 is not installed (Debian package wine64)" >&2
+  exit 127
+fi
+
+export WINEPREFIX=$prefix
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko prompts
+export WINEDEBUG=-all
+
+# The first run makes the prefix; parallel test runs wait for it under the lock.
+if [ ! -f "$prefix/.prepared" ]; then
+  mkdir -p "$(dirname "$prefix")"
+  exec 9>"$prefix.lock"
+  flock 9
+  if [ ! -f "$prefix/.prepared" ]; then
+    "$wine" wineboot -i >/dev/null 2>&1
+    # A crashing test must fail, not wait for someone to close Wine's crash dialog.
+    "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1
+    # Wine draws the frames itself: with no window manager on the display (Xvfb), a managed
+    # window waits two seconds for one each time it hides.
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+    touch "$prefix/.prepared"
+  fi
+  flock -u 9
+fi
+
+exec "$wine" "$@"
