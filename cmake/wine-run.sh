@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# wine-run.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under wine64 in PREFIX, making the
-# prefix on first use. CTest runs every Windows test through this (the toolchain's emulator).
+# wine-run.sh PREFIX [PROGRAM [ARGS...]]: runs a Windows program under wine64 in PREFIX, making
+# the prefix on first use (and only that without a program). CTest runs every Windows test
+# through this (the toolchain's emulator).
 set -euo pipefail
 prefix=$1
 shift
@@ -26,6 +27,11 @@ if [ ! -f "$prefix/.prepared" ]; then
     # A crashing test must fail, not wait for someone to close Wine's crash dialog.
     "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >/dev/null 2>&1
+    # The dialogs ask for "MS Sans Serif" and Wine draws caption buttons with Marlett: fonts
+    # that Debian's fonts-wine ships but that this Wine looks for only in the Windows fonts folder.
+    if [ -d /usr/share/wine/fonts ]; then
+      cp -n /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+    fi
     # Wine draws the frames itself: with no window manager on the display (Xvfb), a managed
     # window waits two seconds for one each time it hides.
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
@@ -35,4 +41,13 @@ if [ ! -f "$prefix/.prepared" ]; then
   flock -u 9
 fi
 
-exec "$wine" "$@"
+# Wine's services start with the first program and outlive it. Started here, apart, they keep
+# no test's output open (CTest reads it to the end) and stay for the next test a while.
+server=$(printf 'server-%x-%x' "$(stat -c %d "$prefix")" "$(stat -c %i "$prefix")")
+if ! compgen -G "/tmp/.wine-$(id -u)/$server/socket" >/dev/null &&
+  ! compgen -G "/tmp/wine-*/$server/socket" >/dev/null; then
+  "$(dirname "$(readlink -f "$wine")")/wineserver" -p10 </dev/null >/dev/null 2>&1 || true
+  "$wine" wineboot </dev/null >/dev/null 2>&1
+fi
+
+[ $# -eq 0 ] || exec "$wine" "$@"

@@ -62,8 +62,20 @@ std::string MessageBoxText(HWND box) {
 }
 
 HWND FindPopupMenu() {
-  const HWND menu = FindWindowA(kMenuClass, nullptr);
-  return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+  Search search;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM lParam) -> BOOL {
+        char windowClass[16] = {};
+        GetClassNameA(window, windowClass, sizeof windowClass);
+        if (lstrcmpA(windowClass, kMenuClass) == 0 && IsWindowVisible(window)) {
+          reinterpret_cast<Search*>(lParam)->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // Watches from a thread timer, which the message box's own loop dispatches.
