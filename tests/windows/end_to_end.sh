@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # end_to_end.sh WINE_RUN PREFIX EXE SCREENSHOT_DIR: starts the Windows program under Wine on the
 # X display in DISPLAY, checks that the launcher comes up with its caption, opens each helper
-# from its button and closes it again, saves a screenshot of each of the four windows, closes
-# the launcher and expects the program to exit with 0. Wine shows the windows without a window
+# from its button and closes it again, asks for Help with F1, saves a screenshot of each of the
+# four windows, closes the launcher and expects the program to exit with 0. Wine shows the windows without a window
 # manager, so each window is given the keyboard focus before keys are sent to it.
 set -euo pipefail
 wine_run=$1 prefix=$2 exe=$3 screenshots=$4
@@ -76,6 +76,13 @@ for helper in "Classes Calculator:classes" "Spawnteams Calculator:spawnteams" \
   launcher=$(wait_for_window "Vardak Entity Helper")
   echo "end-to-end: \"$caption\" opened and closed"
 done
+
+# F1 shows the help text in a message box under the program's name; Enter closes it.
+press "$launcher" F1
+help=$(wait_for_window "VardakEntityHelper")
+press "$help" Return
+wait_until_gone "VardakEntityHelper"
+echo "end-to-end: F1 showed the help and Enter closed it"
 
 # Taken now, when the launcher is active again: without a window manager Wine does not activate
 # the first window of a program by itself.
