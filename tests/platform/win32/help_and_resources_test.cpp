@@ -54,6 +54,16 @@ TEST(ProgramResources, IconPictureVersionAndManifestAreRealResources) {
   EXPECT_NE(FindResourceA(program, MAKEINTRESOURCEA(1), RT_MANIFEST), nullptr);
 }
 
+// Version 6 lives apart from the older one, in the side-by-side store, and only a manifest that
+// asks for it brings it in.
+TEST(ProgramResources, TheManifestBringsTheCommonControlsSix) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, MAX_PATH);
+  const std::string loaded = CharLowerA(path);
+  EXPECT_NE(loaded.find("\\winsxs\\"), std::string::npos) << loaded;
+  EXPECT_NE(loaded.find("common-controls_6595b64144ccf1df_6.0."), std::string::npos) << loaded;
+}
+
 TEST(Help, HelpFromAnyControlShowsTheDialogsText) {
   CEntityHelperApp app;
   CClassesCalculatorDlg dialog;
