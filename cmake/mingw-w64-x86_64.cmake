@@ -16,6 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Windows programs built here run under Wine: tests, test discovery and the benchmarks go through
-# a wrapper that runs wine64 in a prefix kept inside the build folder.
+# The tests, and CTest's discovery of them, run under Wine through a wrapper that runs wine64 in
+# a prefix kept inside the build folder.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix)

@@ -50,4 +50,16 @@ if ! compgen -G "/tmp/.wine-$(id -u)/$server/socket" >/dev/null &&
   "$wine" wineboot </dev/null >/dev/null 2>&1
 fi
 
-[ $# -eq 0 ] || exec "$wine" "$@"
+[ $# -gt 0 ] || exit 0
+
+# The program's output goes through a file: the Wine desktop process that the program's first
+# window starts inherits its output and outlives it by a second, and CTest would wait for it.
+output=$(mktemp)
+"$wine" "$@" >"$output" 2>&1 &
+program=$!
+trap 'kill "$program" 2>/dev/null; cat "$output"; rm -f "$output"' TERM INT
+status=0
+wait "$program" || status=$?
+cat "$output"
+rm -f "$output"
+exit "$status"
