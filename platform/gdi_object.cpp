@@ -1,6 +1,5 @@
 #include "platform/gdi.h"
 
-#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -65,12 +64,4 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) {
 
 CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) {
   return TemporaryFor(hBitmap);
-}
-
-LONG CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const {
-  return ::GetBitmapBits(*this, static_cast<LONG>(std::min<DWORD>(dwCount, 0x7FFFFFFF)), lpBits);
-}
-
-DWORD CBitmap::SetBitmapBits(DWORD dwCount, LPCVOID lpBits) {
-  return static_cast<DWORD>(::SetBitmapBits(*this, dwCount, lpBits));
 }

@@ -60,3 +60,12 @@ LONG SetBitmapBits(HBITMAP hBitmap, DWORD cb, LPCVOID lpBits) {
 BOOL DeleteObject(HGDIOBJ hObject) {
   return platform::qt::RemoveBitmap(static_cast<HBITMAP>(hObject)) ? TRUE : FALSE;
 }
+
+// A bitmap here is always 32 bits per pixel, so the class's calls move its bytes as they are.
+LONG CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const {
+  return ::GetBitmapBits(*this, static_cast<LONG>(std::min<DWORD>(dwCount, 0x7FFFFFFF)), lpBits);
+}
+
+DWORD CBitmap::SetBitmapBits(DWORD dwCount, LPCVOID lpBits) {
+  return static_cast<DWORD>(::SetBitmapBits(*this, dwCount, lpBits));
+}

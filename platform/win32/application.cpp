@@ -1,0 +1,28 @@
+#include "platform/detail/backend.h"
+
+namespace platform::detail {
+
+HINSTANCE DefaultResourceHandle() {
+  return GetModuleHandleA(nullptr);
+}
+
+// The name and version need no handing over here: the version block is a resource of the .exe,
+// where Windows itself reads it.
+void StartApplication(LPCSTR, LPCSTR) {
+  // The trackbar and the tooltips live in the common controls, which register their classes
+  // only when asked.
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+int RunMessageLoop() {
+  MSG message{};
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace platform::detail

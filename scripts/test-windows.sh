@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the Windows program and its tests, then runs them under Wine on an X display (an Xvfb
+# of its own when DISPLAY is unset): every test suite through CTest, then the real program end
+# to end. With VEH_UPDATE_SCREENSHOTS=1 the end-to-end run refreshes docs/screenshots/windows-*.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/windows-common.sh"
+
+ensure_packages "${windows_build_packages[@]}" "${windows_test_packages[@]}"
+build_windows
+pack_windows >/dev/null
+ensure_display
+
+# Makes the prefix the first time and starts Wine's services.
+"$wine_run" "$wine_prefix"
+
+# One test at a time: the tests share the clipboard.
+ctest --test-dir "$windows_build_dir" --output-on-failure
+
+screenshots="$windows_build_dir/screenshots"
+[ "${VEH_UPDATE_SCREENSHOTS:-0}" = 1 ] && screenshots="$repo_root/docs/screenshots"
+"$repo_root/tests/windows/end_to_end.sh" "$wine_run" "$wine_prefix" \
+  "$(windows_package_dir)/VardakEntityHelper.exe" "$screenshots"

@@ -1,0 +1,172 @@
+#include "platform/win32/dialog_template.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/entity_helper_app.h"
+#include "platform/detail/resources.h"
+#include "res/resource.h"
+#include "res/resources.h"
+#include "tests/support/dialog_driver.h"
+
+namespace {
+
+using platform::win32::BuildDialogTemplate;
+
+constexpr DialogItemTemplate kItems[] = {
+    {WC_BUTTON, "OK", IDOK, WS_CHILD | BS_DEFPUSHBUTTON, 1, 2, 30, 14},
+    {WC_STATIC, "", 9, WS_CHILD | SS_BITMAP, 5, 6, 7, 8, 132},
+};
+
+constexpr DialogTemplate kSmall{
+    7, "Hi", WS_POPUP | DS_SETFONT, WS_EX_APPWINDOW, 100, 50, "MS Sans Serif", 8, kItems};
+
+std::vector<WORD> Words(std::initializer_list<int> values) {
+  std::vector<WORD> words;
+  for (int value : values) {
+    words.push_back(static_cast<WORD>(value));
+  }
+  return words;
+}
+
+std::vector<WORD> Slice(const std::vector<WORD>& words, std::size_t from, std::size_t count) {
+  return {words.begin() + static_cast<std::ptrdiff_t>(from),
+          words.begin() + static_cast<std::ptrdiff_t>(from + count)};
+}
+
+TEST(DialogTemplateBytes, HeaderFontAndItemsAreLaidOutAsDialogExTemplates) {
+  const std::vector<WORD> words = BuildDialogTemplate(kSmall);
+  // Version 1, the extended signature, help 0, extended style, style, two items, 0, 0, size,
+  // no menu, the dialog class, "Hi".
+  EXPECT_EQ(Slice(words, 0, 18),
+            Words({1, 0xFFFF, 0, 0, 0, 0x4, 0x40, 0x8000, 2, 0, 0, 100, 50, 0, 0, 'H', 'i', 0}));
+  // 8 points, any weight, not italic, the default character set, "MS Sans Serif".
+  EXPECT_EQ(Slice(words, 18, 3), Words({8, FW_DONTCARE, DEFAULT_CHARSET << 8}));
+  EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(&words[21])), L"MS Sans Serif");
+  // The first item starts on the next DWORD: help, extended style, style, rectangle, id, then
+  // its class and text.
+  const std::size_t first = 36;
+  EXPECT_EQ(Slice(words, first, 14),
+            Words({0, 0, 0, 0, BS_DEFPUSHBUTTON, 0x4000, 1, 2, 30, 14, IDOK, 0, 'B', 'u'}));
+  // The picture's text is the number of its bitmap.
+  const std::vector<WORD> picture = Slice(words, words.size() - 3, 3);
+  EXPECT_EQ(picture, Words({0xFFFF, 132, 0}));
+}
+
+// Where Windows put a control, in the dialog's client coordinates.
+RECT PlaceOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+DWORD StyleOf(HWND window, int index = GWL_STYLE) {
+  return static_cast<DWORD>(GetWindowLongPtrA(window, index));
+}
+
+void ExpectMatchesTemplate(HWND dialog, const DialogTemplate& dialogTemplate) {
+  EXPECT_EQ(TextOf(dialog), dialogTemplate.caption);
+  const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  EXPECT_EQ(StyleOf(dialog) & frame, dialogTemplate.style & frame);
+  EXPECT_EQ(StyleOf(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW, dialogTemplate.exStyle);
+  RECT size{0, 0, dialogTemplate.cx, dialogTemplate.cy};
+  MapDialogRect(dialog, &size);
+  RECT client{};
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, size.right);
+  EXPECT_EQ(client.bottom, size.bottom);
+
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_STREQ(font.lfFaceName, dialogTemplate.fontName);
+
+  // The controls in the template's order, which is the tab order.
+  HWND control = GetWindow(dialog, GW_CHILD);
+  for (const DialogItemTemplate& item : dialogTemplate.items) {
+    ASSERT_NE(control, nullptr) << "missing: " << item.text;
+    SCOPED_TRACE(std::string(item.windowClass) + " " + std::to_string(item.id) + " " + item.text);
+    EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), item.windowClass), 0) << ClassOf(control);
+    EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(control)), item.id);
+    // What the controls change as they start: a drop-down list hands its scroll bar to the list
+    // it drops, and an edit box draws its border as a sunken edge.
+    DWORD style = StyleOf(control);
+    if (lstrcmpA(item.windowClass, WC_COMBOBOX) == 0) {
+      style |= item.style & WS_VSCROLL;
+    }
+    if ((StyleOf(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0) {
+      style |= WS_BORDER;
+    }
+    EXPECT_EQ(style & item.style, item.style);
+    // Windows converts the place and the size each on its own.
+    RECT place{item.x, item.y, item.cx, item.cy};
+    MapDialogRect(dialog, &place);
+    const RECT actual = PlaceOf(control);
+    EXPECT_EQ(actual.left, place.left);
+    EXPECT_EQ(actual.top, place.top);
+    const LONG width = actual.right - actual.left;
+    const LONG height = actual.bottom - actual.top;
+    if ((item.style & SS_TYPEMASK) == SS_BITMAP && item.imageId != 0) {
+      // A picture control takes the size of its bitmap.
+      EXPECT_EQ(width, 128);
+      EXPECT_EQ(height, 96);
+    } else if (lstrcmpA(item.windowClass, WC_COMBOBOX) == 0) {
+      // Its height counts the dropped list.
+      EXPECT_EQ(width, place.right);
+    } else {
+      EXPECT_EQ(width, place.right);
+      EXPECT_EQ(height, place.bottom);
+    }
+    if (lstrcmpA(item.windowClass, WC_EDIT) != 0 && lstrcmpA(item.windowClass, WC_COMBOBOX) != 0 &&
+        item.imageId == 0) {
+      EXPECT_EQ(TextOf(control), item.text);
+    }
+    control = GetWindow(control, GW_HWNDNEXT);
+  }
+  EXPECT_EQ(ClassOf(control), "") << "a control the template does not have";
+}
+
+class ProgramDialog : public testing::TestWithParam<int> {};
+
+TEST_P(ProgramDialog, WindowsBuildsItExactlyAsItsTemplateSays) {
+  CEntityHelperApp app;
+  const DialogTemplate* dialogTemplate =
+      platform::detail::FindDialogTemplate(ProgramResources(), static_cast<UINT>(GetParam()));
+  ASSERT_NE(dialogTemplate, nullptr);
+  CDialog dialog(dialogTemplate->id);
+  RunModal(dialog, [&] {
+    ExpectMatchesTemplate(dialog.m_hWnd, *dialogTemplate);
+    dialog.EndDialog(IDOK);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(EachOne, ProgramDialog, testing::Values(102, 129, 130, 131));
+
+TEST(PictureControl, ItsBitmapGoesWithTheDialog) {
+  CEntityHelperApp app;
+  CDialog dialog(IDD_FOG_SETTINGS);
+  HGDIOBJ shown = nullptr;
+  RunModal(dialog, [&] {
+    shown = reinterpret_cast<HGDIOBJ>(
+        dialog.GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+    EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP));
+    dialog.EndDialog(IDOK);
+  });
+  EXPECT_EQ(GetObjectType(shown), 0u);
+}
+
+}  // namespace
