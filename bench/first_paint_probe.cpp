@@ -12,7 +12,8 @@ class FirstPaint : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Paint && widget != nullptr && widget->isWindow()) {
+    if (event->type() == QEvent::Paint && widget != nullptr && widget->isWindow() &&
+        widget->isVisible()) {
       widget->removeEventFilter(this);
       QMetaObject::invokeMethod(
           this,

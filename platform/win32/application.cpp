@@ -8,7 +8,7 @@ HINSTANCE DefaultResourceHandle() {
 
 // The name and version need no handing over here: the version block is a resource of the .exe,
 // where Windows itself reads it.
-void StartApplication(LPCSTR, LPCSTR) {
+void StartApplication(LPCSTR) {
   // The trackbar and the tooltips live in the common controls, which register their classes
   // only when asked.
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),

@@ -10,18 +10,27 @@
 
 namespace platform::qt {
 
-PictureWidget::PictureWidget(HWND handle, QWidget* parent) : QWidget(parent), m_handle(handle) {}
+// Opaque: it paints every pixel of its rectangle itself, so that a new picture repaints only
+// the picture, not the group box and the dialog behind it.
+PictureWidget::PictureWidget(HWND handle, QWidget* parent) : QWidget(parent), m_handle(handle) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
   const WindowRecord* record = Window(m_handle);
   const BitmapRecord* bitmap = record != nullptr ? Bitmap(record->image) : nullptr;
   if (bitmap == nullptr) {
+    painter.fillRect(rect(), palette().window());
     return;
   }
   QSize size = bitmap->image.size();
   size.scale(this->size(), Qt::KeepAspectRatio);
   const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-  QPainter painter(this);
+  // The margins the picture's proportions leave show the dialog's background.
+  painter.setClipRegion(QRegion(rect()).subtracted(target));
+  painter.fillRect(rect(), palette().window());
+  painter.setClipping(false);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(target, bitmap->image);
 }
