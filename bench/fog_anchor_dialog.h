@@ -9,9 +9,10 @@ class QLineEdit;
 class QSlider;
 
 // The anchor for the slider-release benchmark: the Fog Settings Helper as a plain Qt program
-// would write it, with the same controls in the same places (taken from the tool's window) and
-// the same work on a release: read the four sliders, write the four fields, blend the fog over
-// the sample picture and repaint the preview.
+// would write it, with the same sliders, fields, labels and preview in the same places (taken
+// from the tool's window), but no group box frames, and the same work on a release: read the
+// four sliders, write the four fields, blend the fog over the sample picture and repaint the
+// preview.
 class FogAnchorDialog : public QDialog {
  public:
   FogAnchorDialog(const QWidget& toolWindow, std::vector<std::uint8_t> samplePicture);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
+#include <unordered_map>
 
 // The one way this backend makes handles: every window, bitmap, icon and device context is
 // named by a serial number that is never used again. A handle whose object is gone stays dead,
@@ -30,7 +30,7 @@ class HandleTable {
   }
 
  private:
-  std::map<std::uintptr_t, std::unique_ptr<Record>> m_records;
+  std::unordered_map<std::uintptr_t, std::unique_ptr<Record>> m_records;
 };
 
 }  // namespace platform::qt

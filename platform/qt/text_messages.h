@@ -16,10 +16,15 @@ template <class Assign>
 bool HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam, const QString& current,
                        Assign assign, LRESULT* result) {
   switch (message) {
-    case WM_SETTEXT:
-      assign(FromAnsi(reinterpret_cast<const char*>(lParam)));
+    case WM_SETTEXT: {
+      // The same text again changes nothing on screen: no repaint.
+      const QString text = FromAnsi(reinterpret_cast<const char*>(lParam));
+      if (text != current) {
+        assign(text);
+      }
       *result = TRUE;
       return true;
+    }
     case WM_GETTEXTLENGTH:
       *result = current.size();
       return true;

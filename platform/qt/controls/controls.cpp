@@ -81,6 +81,11 @@ HWND CreateControl(HWND dialog, const DialogItemTemplate& item, const QRect& pix
     // The template's height includes the dropped list; the closed box is as high as its font.
     widget->resize(pixels.width(), widget->sizeHint().height());
   }
+  if (IsClass(item, WC_EDIT) || IsClass(item, TRACKBAR_CLASS)) {
+    // Opaque, as the controls that change while the user works: their repaints then leave the
+    // group box and the dialog behind them alone.
+    widget->setAutoFillBackground(true);
+  }
   if ((item.style & WS_TABSTOP) == 0) {
     widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
   }

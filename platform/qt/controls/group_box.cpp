@@ -1,5 +1,6 @@
 #include "platform/qt/controls/group_frame.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/qt/controls/controls.h"
@@ -8,17 +9,34 @@
 
 namespace platform::qt {
 
-GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), m_title(title) {
-  setAccessibleName(title);
+GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent) {
+  SetTitle(title);
 }
 
 void GroupFrame::SetTitle(const QString& title) {
   m_title = title;
+  m_titleRect = QRect();
   setAccessibleName(title);
   update();
 }
 
-void GroupFrame::paintEvent(QPaintEvent*) {
+void GroupFrame::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    m_titleRect = QRect();
+  }
+  QWidget::changeEvent(event);
+}
+
+QRect GroupFrame::TitleRect() {
+  if (m_titleRect.isNull()) {
+    const QFontMetrics metrics = fontMetrics();
+    const int indent = metrics.averageCharWidth();
+    m_titleRect = QRect(indent, 0, metrics.horizontalAdvance(m_title) + indent, metrics.height());
+  }
+  return m_titleRect;
+}
+
+void GroupFrame::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QFontMetrics metrics = fontMetrics();
   const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
@@ -26,11 +44,10 @@ void GroupFrame::paintEvent(QPaintEvent*) {
   painter.drawRect(frame);
   painter.setPen(palette().color(QPalette::Light));
   painter.drawRect(frame.translated(1, 1));
-  if (m_title.isEmpty()) {
+  const QRect title = TitleRect();
+  if (m_title.isEmpty() || !event->rect().intersects(title)) {
     return;
   }
-  const int indent = metrics.averageCharWidth();
-  const QRect title(indent, 0, metrics.horizontalAdvance(m_title) + indent, metrics.height());
   painter.fillRect(title, palette().window());
   painter.setPen(palette().color(QPalette::WindowText));
   painter.drawText(title, Qt::AlignCenter | Qt::TextSingleLine, m_title);

@@ -28,9 +28,16 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   size.scale(this->size(), Qt::KeepAspectRatio);
   const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
   // The margins the picture's proportions leave show the dialog's background.
-  painter.setClipRegion(QRegion(rect()).subtracted(target));
-  painter.fillRect(rect(), palette().window());
-  painter.setClipping(false);
+  const QRect margins[] = {
+      QRect(0, 0, target.left(), height()),
+      QRect(target.right() + 1, 0, width() - target.right() - 1, height()),
+      QRect(target.left(), 0, target.width(), target.top()),
+      QRect(target.left(), target.bottom() + 1, target.width(), height() - target.bottom() - 1)};
+  for (const QRect& margin : margins) {
+    if (!margin.isEmpty()) {
+      painter.fillRect(margin, palette().window());
+    }
+  }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(target, bitmap->image);
 }
