@@ -49,6 +49,7 @@ QImage ReadEntry(std::span<const std::uint8_t> image) {
     const std::size_t row = height - 1 - y;
     const std::size_t rowAt = pixelsAt + row * RowBytes(width, depth);
     const std::size_t maskRowAt = maskAt + row * RowBytes(width, 1);
+    auto* line = reinterpret_cast<QRgb*>(result.scanLine(static_cast<int>(y)));
     for (std::size_t x = 0; x < width; ++x) {
       QRgb colour = 0;
       if (depth <= 8) {
@@ -66,7 +67,7 @@ QImage ReadEntry(std::span<const std::uint8_t> image) {
         colour = qRgba(image[at + 2], image[at + 1], image[at], alpha);
       }
       const bool transparent = ((image[maskRowAt + x / 8] >> (7 - x % 8)) & 1) != 0;
-      result.setPixel(static_cast<int>(x), static_cast<int>(y), transparent ? 0 : colour);
+      line[x] = transparent ? 0 : colour;
     }
   }
   return result;
