@@ -34,9 +34,4 @@ TEST(CString, ArgumentsThatDoNotMatchCannotCorruptTheText) {
   EXPECT_EQ(Formatted("%lld", 1LL << 40), "1099511627776");
 }
 
-TEST(CString, NullTextIsEmpty) {
-  EXPECT_STREQ(CString(nullptr), "");
-  EXPECT_STREQ(CString("abc"), "abc");
-}
-
 }  // namespace

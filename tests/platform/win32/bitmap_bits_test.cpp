@@ -93,19 +93,4 @@ TEST(BitmapBits, ThirtyTwoBitBitmapsStayOpaqueAndCopyAtMostTheirSize) {
   }
 }
 
-TEST(BitmapBits, NoBitmapMovesNothing) {
-  Bytes pixels(16);
-  CBitmap none;
-  EXPECT_EQ(none.GetBitmapBits(16, pixels.data()), 0);
-  EXPECT_EQ(none.SetBitmapBits(16, pixels.data()), 0u);
-
-  CBitmap deleted;
-  deleted.Attach(CreateBitmap(2, 2, 1, 16, nullptr));
-  const HGDIOBJ handle = deleted.m_hObject;
-  ASSERT_TRUE(DeleteObject(handle));
-  EXPECT_EQ(deleted.GetBitmapBits(16, pixels.data()), 0);
-  EXPECT_EQ(deleted.SetBitmapBits(16, pixels.data()), 0u);
-  deleted.Detach();
-}
-
 }  // namespace

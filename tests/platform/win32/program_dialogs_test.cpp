@@ -1,5 +1,3 @@
-#include "platform/win32/dialog_template.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,48 +10,6 @@
 #include "tests/support/dialog_driver.h"
 
 namespace {
-
-using platform::win32::BuildDialogTemplate;
-
-constexpr DialogItemTemplate kItems[] = {
-    {WC_BUTTON, "OK", IDOK, WS_CHILD | BS_DEFPUSHBUTTON, 1, 2, 30, 14},
-    {WC_STATIC, "", 9, WS_CHILD | SS_BITMAP, 5, 6, 7, 8, 132},
-};
-
-constexpr DialogTemplate kSmall{
-    7, "Hi", WS_POPUP | DS_SETFONT, WS_EX_APPWINDOW, 100, 50, "MS Sans Serif", 8, kItems};
-
-std::vector<WORD> Words(std::initializer_list<int> values) {
-  std::vector<WORD> words;
-  for (int value : values) {
-    words.push_back(static_cast<WORD>(value));
-  }
-  return words;
-}
-
-std::vector<WORD> Slice(const std::vector<WORD>& words, std::size_t from, std::size_t count) {
-  return {words.begin() + static_cast<std::ptrdiff_t>(from),
-          words.begin() + static_cast<std::ptrdiff_t>(from + count)};
-}
-
-TEST(DialogTemplateBytes, HeaderFontAndItemsAreLaidOutAsDialogExTemplates) {
-  const std::vector<WORD> words = BuildDialogTemplate(kSmall);
-  // Version 1, the extended signature, help 0, extended style, style, two items, 0, 0, size,
-  // no menu, the dialog class, "Hi".
-  EXPECT_EQ(Slice(words, 0, 18),
-            Words({1, 0xFFFF, 0, 0, 0, 0x4, 0x40, 0x8000, 2, 0, 0, 100, 50, 0, 0, 'H', 'i', 0}));
-  // 8 points, any weight, not italic, the default character set, "MS Sans Serif".
-  EXPECT_EQ(Slice(words, 18, 3), Words({8, FW_DONTCARE, DEFAULT_CHARSET << 8}));
-  EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(&words[21])), L"MS Sans Serif");
-  // The first item starts on the next DWORD: help, extended style, style, rectangle, id, then
-  // its class and text.
-  const std::size_t first = 36;
-  EXPECT_EQ(Slice(words, first, 14),
-            Words({0, 0, 0, 0, BS_DEFPUSHBUTTON, 0x4000, 1, 2, 30, 14, IDOK, 0, 'B', 'u'}));
-  // The picture's text is the number of its bitmap.
-  const std::vector<WORD> picture = Slice(words, words.size() - 3, 3);
-  EXPECT_EQ(picture, Words({0xFFFF, 132, 0}));
-}
 
 // Where Windows put a control, in the dialog's client coordinates.
 RECT PlaceOf(HWND control) {
@@ -155,18 +111,5 @@ TEST_P(ProgramDialog, WindowsBuildsItExactlyAsItsTemplateSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOne, ProgramDialog, testing::Values(102, 129, 130, 131));
-
-TEST(PictureControl, ItsBitmapGoesWithTheDialog) {
-  CEntityHelperApp app;
-  CDialog dialog(IDD_FOG_SETTINGS);
-  HGDIOBJ shown = nullptr;
-  RunModal(dialog, [&] {
-    shown = reinterpret_cast<HGDIOBJ>(
-        dialog.GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
-    EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP));
-    dialog.EndDialog(IDOK);
-  });
-  EXPECT_EQ(GetObjectType(shown), 0u);
-}
 
 }  // namespace
