@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -25,6 +23,7 @@
 #include "platform/cwinapp.h"
 #include "platform/qt/window_record.h"
 #include "res/resource.h"
+#include "slider_thumb.h"
 
 namespace {
 
@@ -35,19 +34,6 @@ constexpr int kRounds = 9;
 
 QSlider* g_slider = nullptr;
 QWidget* g_preview = nullptr;
-
-QPoint ThumbCentre(QSlider* slider) {
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = slider->sliderPosition();
-  option.sliderValue = slider->value();
-  return slider->style()
-      ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-      .center();
-}
 
 // A press and release on the thumb of the alpha slider set at the alpha asked for, then the
 // preview's paint. The same steps for the tool and the anchor, whichever is running.

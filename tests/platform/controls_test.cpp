@@ -12,18 +12,8 @@ namespace {
 using Log = std::vector<std::string>;
 using Items = std::vector<std::string>;
 
-class Controls : public testing::Test {
+class Controls : public ProbeTest {
  protected:
-  void SetUp() override { platform::SetResourceTable(ProbeResources()); }
-
-  // Runs the steps in an open probe dialog, then closes it.
-  void InProbe(const std::function<void()>& steps) {
-    RunModal(dialog, [&] {
-      steps();
-      dialog.EndDialog(IDOK);
-    });
-  }
-
   LRESULT AddItem(const char* item) {
     return dialog.GetDlgItem(IDC_PROBE_LIST)
         ->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
@@ -33,9 +23,6 @@ class Controls : public testing::Test {
     return dialog.GetDlgItem(IDC_PROBE_LIST)
         ->SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text));
   }
-
-  CWinApp app;
-  CProbeDlg dialog;
 };
 
 TEST_F(Controls, SortedListInsertsAtTheCaseInsensitivePlaceWithoutSelecting) {

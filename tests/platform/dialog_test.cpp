@@ -9,13 +9,7 @@
 
 namespace {
 
-class Dialogs : public testing::Test {
- protected:
-  void SetUp() override { platform::SetResourceTable(ProbeResources()); }
-
-  CWinApp app;
-  CProbeDlg dialog;
-};
+using Dialogs = ProbeTest;
 
 TEST_F(Dialogs, DoModalReturnsWhatEndedIt) {
   EXPECT_EQ(RunModal(dialog, [&] { Click(dialog, IDOK); }), IDOK);

@@ -1,7 +1,9 @@
 #include "tests/platform/probe_dialog.h"
 
+#include "platform/additions.h"
 #include "platform/user32.h"
 #include "platform/win_constants.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 
@@ -93,4 +95,15 @@ void CProbeDlg::OnDestroy() {
   CString text;
   GetDlgItem(IDC_PROBE_EDIT)->GetWindowTextA(text);
   editTextAtDestroy = static_cast<const char*>(text);
+}
+
+void ProbeTest::SetUp() {
+  platform::SetResourceTable(ProbeResources());
+}
+
+void ProbeTest::InProbe(const std::function<void()>& steps) {
+  RunModal(dialog, [&] {
+    steps();
+    dialog.EndDialog(IDOK);
+  });
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/cdialog.h"
+#include "platform/cwinapp.h"
 #include "platform/resource_table.h"
 
 // A dialog of the tests' own with one control of every kind, logging what reaches its map.
@@ -37,4 +41,15 @@ class CProbeDlg : public CDialog {
   void OnReleasedCapture(NMHDR* pNMHDR, LRESULT* pResult);
   void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
   void OnDestroy();
+};
+
+// A test with the probe's resources handed over and a probe dialog to run.
+class ProbeTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  // Runs the steps in the open probe dialog, then closes it.
+  void InProbe(const std::function<void()>& steps);
+
+  CWinApp app;
+  CProbeDlg dialog;
 };

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/cdialog.h"
@@ -53,11 +54,18 @@ class MessageBoxRecorder {
   MessageBoxRecorder(const MessageBoxRecorder&) = delete;
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
-  std::vector<std::string> Texts() const;
-  std::vector<std::string> Captions() const;
+  const std::vector<std::string>& Texts() const { return m_texts; }
+  const std::vector<std::string>& Captions() const { return m_captions; }
+  // What the backend's part does with each box it answers.
+  void Record(std::string caption, std::string text) {
+    m_captions.push_back(std::move(caption));
+    m_texts.push_back(std::move(text));
+  }
 
   class Impl;
 
  private:
+  std::vector<std::string> m_captions;
+  std::vector<std::string> m_texts;
   std::unique_ptr<Impl> m_impl;
 };

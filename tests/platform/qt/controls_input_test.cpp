@@ -22,20 +22,9 @@ namespace {
 using Log = std::vector<std::string>;
 
 // The probe dialog worked with the mouse and the keyboard, as a user works it.
-class ControlsByHand : public testing::Test {
+class ControlsByHand : public ProbeTest {
  protected:
-  void SetUp() override { platform::SetResourceTable(ProbeResources()); }
-
-  void InProbe(const std::function<void()>& steps) {
-    RunModal(dialog, [&] {
-      steps();
-      dialog.EndDialog(IDOK);
-    });
-  }
   QWidget* Window() { return WindowOf(dialog); }
-
-  CWinApp app;
-  CProbeDlg dialog;
 };
 
 TEST_F(ControlsByHand, EnterPressesTheDefaultButtonFromAnyControl) {

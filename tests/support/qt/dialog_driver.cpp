@@ -1,4 +1,5 @@
 #include "tests/support/dialog_driver.h"
+#include "tests/support/backend_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,6 @@
 
 namespace {
 
-bool IsUp(const CDialog& dialog) {
-  QWidget* window = WindowOf(dialog);
-  return window != nullptr && window->isVisible() && QApplication::activeModalWidget() == window;
-}
-
 // Ends whatever modal window is in front: a message box, or the innermost dialog.
 void EndTopModal() {
   if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -31,6 +27,11 @@ void EndTopModal() {
 }
 
 }  // namespace
+
+bool IsInFront(const CDialog& dialog) {
+  QWidget* window = WindowOf(dialog);
+  return window != nullptr && window->isVisible() && QApplication::activeModalWidget() == window;
+}
 
 class ModalTimeLimit::Impl : public QTimer {
  public:
@@ -57,37 +58,23 @@ ModalTimeLimit::~ModalTimeLimit() = default;
 
 class MessageBoxRecorder::Impl : public QObject {
  public:
-  std::vector<std::string> captions;
-  std::vector<std::string> texts;
+  explicit Impl(MessageBoxRecorder& recorder) : m_recorder(recorder) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = dynamic_cast<QMessageBox*>(watched);
     if (box != nullptr && event->type() == QEvent::Show) {
-      captions.push_back(box->windowTitle().toLatin1().toStdString());
-      texts.push_back(box->text().toLatin1().toStdString());
+      m_recorder.Record(box->windowTitle().toLatin1().toStdString(),
+                        box->text().toLatin1().toStdString());
       QMetaObject::invokeMethod(
           box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
     }
     return false;
   }
+
+ private:
+  MessageBoxRecorder& m_recorder;
 };
-
-INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps) {
-  const ModalTimeLimit limit;
-  RunWhen([&dialog] { return IsUp(dialog); }, steps);
-  return dialog.DoModal();
-}
-
-void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps) {
-  CDialog* before = platform::detail::InnermostRunningDialog();
-  RunWhen(
-      [before] {
-        CDialog* running = platform::detail::InnermostRunningDialog();
-        return running != nullptr && running != before && IsUp(*running);
-      },
-      [steps] { steps(*platform::detail::InnermostRunningDialog()); });
-}
 
 bool IsShown(const CWnd& window) {
   const QWidget* widget = WindowOf(window);
@@ -127,16 +114,8 @@ HINSTANCE ResourcesWithoutBitmaps() {
   return &withoutBitmaps;
 }
 
-MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>()) {
+MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>(*this)) {
   QApplication::instance()->installEventFilter(m_impl.get());
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() = default;
-
-std::vector<std::string> MessageBoxRecorder::Texts() const {
-  return m_impl->texts;
-}
-
-std::vector<std::string> MessageBoxRecorder::Captions() const {
-  return m_impl->captions;
-}

@@ -1,7 +1,5 @@
 #include "tests/support/qt/gui_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,8 +7,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -72,19 +68,6 @@ QWidget* WindowOf(const CWnd& window) {
 QWidget* ControlOf(const CWnd& dialog, int id) {
   const CWnd* control = dialog.GetDlgItem(id);
   return control != nullptr ? WindowOf(*control) : nullptr;
-}
-
-QPoint ThumbCentre(QSlider* slider) {
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = slider->sliderPosition();
-  option.sliderValue = slider->value();
-  return slider->style()
-      ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-      .center();
 }
 
 void ClickAt(QWidget* widget, QPoint position) {

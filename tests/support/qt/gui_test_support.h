@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/cwnd.h"
+#include "slider_thumb.h"
+#include "tests/support/backend_steps.h"
 #include "tests/support/dialog_driver.h"
 
 class QMenu;
@@ -35,18 +37,12 @@ QPushButton* DefaultButton(QWidget* window);
 // Texts that do not fit their control: labels, push buttons and check boxes.
 std::vector<QString> ClippedTexts(QWidget* window);
 
-// The middle of a slider's thumb, where a user grabs it.
-QPoint ThumbCentre(QSlider* slider);
-
 // User input, delivered like a person's: keys go to the focused widget of the window.
 void ClickAt(QWidget* widget, QPoint position);
 void Click(QWidget* widget);
 void PressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Delivers what the layer queued for after the current event (capture-release notices).
 void DeliverQueued();
-
-// Runs `steps` from the event loop as soon as `ready` holds.
-void RunWhen(const std::function<bool()>& ready, const std::function<void()>& steps);
 
 // Runs `steps` with the next popup menu once it shows (a context menu).
 void WhenMenuShows(const std::function<void(QMenu*)>& steps);

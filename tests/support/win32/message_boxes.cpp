@@ -81,7 +81,7 @@ HWND FindPopupMenu() {
 // Watches from a thread timer, which the message box's own loop dispatches.
 class MessageBoxRecorder::Impl {
  public:
-  Impl() {
+  explicit Impl(MessageBoxRecorder& recorder) : m_recorder(recorder) {
     m_timer = SetTimer(nullptr, 0, kWatchMilliseconds, Watch);
     s_recording = this;
   }
@@ -92,9 +92,6 @@ class MessageBoxRecorder::Impl {
   Impl(const Impl&) = delete;
   Impl& operator=(const Impl&) = delete;
 
-  std::vector<std::string> captions;
-  std::vector<std::string> texts;
-
  private:
   static void CALLBACK Watch(HWND, UINT, UINT_PTR, DWORD) {
     const HWND box = FindMessageBox();
@@ -102,24 +99,16 @@ class MessageBoxRecorder::Impl {
       return;
     }
     s_recording->m_answered.insert(box);
-    s_recording->captions.push_back(TextOf(box));
-    s_recording->texts.push_back(MessageBoxText(box));
+    s_recording->m_recorder.Record(TextOf(box), MessageBoxText(box));
     EndDialog(box, IDOK);
   }
 
   static inline Impl* s_recording = nullptr;
+  MessageBoxRecorder& m_recorder;
   UINT_PTR m_timer = 0;
   std::set<HWND> m_answered;
 };
 
-MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>()) {}
+MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>(*this)) {}
 
 MessageBoxRecorder::~MessageBoxRecorder() = default;
-
-std::vector<std::string> MessageBoxRecorder::Texts() const {
-  return m_impl->texts;
-}
-
-std::vector<std::string> MessageBoxRecorder::Captions() const {
-  return m_impl->captions;
-}

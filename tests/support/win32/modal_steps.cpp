@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/detail/running_dialogs.h"
+#include "tests/support/backend_steps.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/win32/win32_test_support.h"
 
@@ -43,12 +44,6 @@ void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-bool IsUp(const CDialog& dialog) {
-  return dialog.m_hWnd != nullptr && IsWindowVisible(dialog.m_hWnd) &&
-         IsWindowEnabled(dialog.m_hWnd) && platform::detail::InnermostRunningDialog() == &dialog &&
-         FindMessageBox() == nullptr;
-}
-
 // Ends whatever modal loop is in front: a menu, a message box, or the innermost dialog.
 void EndTopModal() {
   if (FindPopupMenu() != nullptr) {
@@ -61,6 +56,12 @@ void EndTopModal() {
 }
 
 }  // namespace
+
+bool IsInFront(const CDialog& dialog) {
+  return dialog.m_hWnd != nullptr && IsWindowVisible(dialog.m_hWnd) &&
+         IsWindowEnabled(dialog.m_hWnd) && platform::detail::InnermostRunningDialog() == &dialog &&
+         FindMessageBox() == nullptr;
+}
 
 void RunWhen(const std::function<bool()>& ready, const std::function<void()>& steps) {
   Waits().push_back(std::make_unique<Wait>(Wait{ready, steps}));
@@ -110,19 +111,3 @@ class ModalTimeLimit::Impl {
 ModalTimeLimit::ModalTimeLimit(int seconds) : m_impl(std::make_unique<Impl>(seconds)) {}
 
 ModalTimeLimit::~ModalTimeLimit() = default;
-
-INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps) {
-  const ModalTimeLimit limit;
-  RunWhen([&dialog] { return IsUp(dialog); }, steps);
-  return dialog.DoModal();
-}
-
-void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps) {
-  CDialog* before = platform::detail::InnermostRunningDialog();
-  RunWhen(
-      [before] {
-        CDialog* running = platform::detail::InnermostRunningDialog();
-        return running != nullptr && running != before && IsUp(*running);
-      },
-      [steps] { steps(*platform::detail::InnermostRunningDialog()); });
-}
