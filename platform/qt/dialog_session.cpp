@@ -79,9 +79,12 @@ void DialogSession::PlaceOver(HWND owner) {
   QRect area;
   if (ownerWidget != nullptr) {
     area = ownerWidget->frameGeometry();
-    m_window->winId();
-    ownerWidget->winId();
-    m_window->windowHandle()->setTransientParent(ownerWidget->windowHandle());
+    // Stacked over its owner while the owner shows. A hidden owner (the launcher while a helper
+    // runs) has nothing on screen to stand over: on Wayland it has no surface at all.
+    if (ownerWidget->isVisible()) {
+      m_window->winId();
+      m_window->windowHandle()->setTransientParent(ownerWidget->windowHandle());
+    }
   } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     area = screen->availableGeometry();
   }
