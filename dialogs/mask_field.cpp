@@ -67,9 +67,8 @@ void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layou
   }
   const std::optional<std::int32_t> value = ParseMaskValue(pasted);
   if (!value) {
-    dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName +
-                        " value: " + QuotedPaste(pasted) +
-                        "\nPaste a whole number such as 130, -1 or 0x82.")
+    dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName + " value: " +
+                        QuotedPaste(pasted) + "\nPaste a whole number such as 130, -1 or 0x82.")
                            .c_str());
     return;
   }

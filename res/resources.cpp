@@ -26,8 +26,8 @@ const BinaryResource kBitmaps[] = {
     {IDB_FOG_SAMPLE, {kFogSamplePicture, kFogSamplePictureSize}},
 };
 
-const ResourceTable kResources{kDialogs, kIcons, kBitmaps, &kVersionBlock, kHelpTexts, kUsage,
-                               kDesktopFileName};
+const ResourceTable kResources{kDialogs,   kIcons, kBitmaps,        &kVersionBlock,
+                               kHelpTexts, kUsage, kDesktopFileName};
 
 }  // namespace
 
