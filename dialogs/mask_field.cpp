@@ -1,7 +1,5 @@
 #include "dialogs/mask_field.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "logic/mask_value.h"
@@ -22,11 +20,6 @@ std::string QuotedPaste(const std::string& pasted) {
     }
   }
   return quoted;
-}
-
-bool HoldsNoText(const std::string& pasted) {
-  return std::all_of(pasted.begin(), pasted.end(),
-                     [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; });
 }
 
 // Bits kept in the mask that no box shows are named in the field's tooltip.
@@ -61,7 +54,7 @@ void ToggleAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layo
 
 void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout) {
   std::string pasted;
-  if (!platform::GetClipboardText(pasted) || HoldsNoText(pasted)) {
+  if (!platform::GetClipboardText(pasted) || IsBlank(pasted)) {
     dialog.MessageBoxA("The clipboard holds no text to paste.");
     return;
   }

@@ -63,6 +63,10 @@ std::optional<std::int32_t> ParseMaskValue(std::string_view text) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(*number));
 }
 
+bool IsBlank(std::string_view text) {
+  return Trimmed(text).empty();
+}
+
 std::vector<int> UnnamedBits(std::int32_t mask, std::span<const ToggleRow> rows) {
   std::uint32_t unnamed = static_cast<std::uint32_t>(mask);
   for (const ToggleRow& row : rows) {

@@ -55,13 +55,8 @@ const char* FindVersionString(const ResourceTable* resources, const char* key) {
 }
 
 const char* FindHelpText(const ResourceTable* resources, UINT dialogId) {
-  if (resources == nullptr) {
-    return nullptr;
-  }
-  const auto found =
-      std::find_if(resources->help.begin(), resources->help.end(),
-                   [dialogId](const HelpText& help) { return help.dialogId == dialogId; });
-  return found == resources->help.end() ? nullptr : found->text;
+  const HelpText* help = resources == nullptr ? nullptr : FindById(resources->help, dialogId);
+  return help == nullptr ? nullptr : help->text;
 }
 
 std::string ProgramVersion() {

@@ -14,6 +14,9 @@
 // else gives nothing, a NUL inside the text included.
 std::optional<std::int32_t> ParseMaskValue(std::string_view text);
 
+// Whether the text is empty or white space only: nothing that could be a value.
+bool IsBlank(std::string_view text);
+
 constexpr bool IsRowSet(std::int32_t mask, const ToggleRow& row) {
   return (mask & row.bit) != 0;
 }

@@ -55,7 +55,7 @@ struct VersionBlock {
 
 // What Help (F1) shows in a dialog, by the dialog's template number.
 struct HelpText {
-  WORD dialogId;
+  WORD id;  // the dialog's template number
   const char* text;
 };
 
