@@ -1,10 +1,9 @@
 #include "platform/cdialog.h"
 
 #include "platform/cwinapp.h"
-#include "platform/detail/backend.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/detail/resources.h"
 #include "platform/detail/running_dialogs.h"
-#include "platform/detail/system_calls.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDHelp(nIDTemplate), m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
@@ -33,7 +32,7 @@ INT_PTR CDialog::DoModal() {
   if (owner == this) {
     owner = nullptr;
   }
-  const platform::detail::ModalRun running(*this);
+  const platform::detail::ModalRun running(this);
   return platform::detail::RunModalDialog(
       *this, *dialogTemplate, owner != nullptr ? owner->m_hWnd : nullptr, AfxGetResourceHandle());
 }
@@ -50,6 +49,14 @@ void CDialog::EndDialog(int nResult) {
 }
 
 BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  // While a window of its own runs modally over the dialog (a helper over the launcher, a message
+  // box over a helper), no user can reach its controls: what arrives from them then comes from
+  // elsewhere, and acting on it would stack window upon window.
+  const bool fromControls = message == WM_COMMAND || message == WM_NOTIFY || message == WM_HSCROLL;
+  if (fromControls && platform::detail::IsModalOver(*this)) {
+    *pResult = 0;
+    return TRUE;
+  }
   if (CWnd::OnWndMsg(message, wParam, lParam, pResult)) {
     return TRUE;
   }

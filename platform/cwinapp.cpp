@@ -1,7 +1,7 @@
 #include "platform/cwinapp.h"
 
 #include "platform/cdialog.h"
-#include "platform/detail/backend.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/detail/resources.h"
 #include "platform/detail/running_dialogs.h"
 #include "platform/user32.h"

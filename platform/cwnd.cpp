@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "platform/cwinapp.h"
-#include "platform/detail/system_calls.h"
+#include "platform/detail/backend_contract.h"
+#include "platform/detail/dialog_policy.h"
+#include "platform/detail/running_dialogs.h"
 #include "platform/detail/window_map.h"
 #include "platform/paint.h"
 #include "platform/user32.h"
@@ -37,6 +39,7 @@ void CWnd::GetWindowTextA(CString& rString) const {
 }
 
 int CWnd::MessageBoxA(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
+  const platform::detail::ModalRun box(nullptr);
   return ::MessageBoxA(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(),
                        nType);
 }
@@ -62,6 +65,11 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  // Read only when it comes from one of the window's own controls: anything can send it.
+  if (message == WM_NOTIFY &&
+      platform::detail::NotificationFrom(m_hWnd, wParam, lParam) == nullptr) {
+    return FALSE;
+  }
   return DispatchThroughMap(message, wParam, lParam, pResult);
 }
 

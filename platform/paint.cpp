@@ -1,7 +1,7 @@
 #include "platform/paint.h"
 
 #include "platform/cwnd.h"
-#include "platform/detail/system_calls.h"
+#include "platform/detail/backend_contract.h"
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr) {
   if (m_hWnd != nullptr) {

@@ -1,5 +1,6 @@
 #include "platform/detail/running_dialogs.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace platform::detail {
@@ -13,8 +14,8 @@ std::vector<CDialog*>& Running() {
 
 }  // namespace
 
-ModalRun::ModalRun(CDialog& dialog) {
-  Running().push_back(&dialog);
+ModalRun::ModalRun(CDialog* dialog) {
+  Running().push_back(dialog);
 }
 
 ModalRun::~ModalRun() {
@@ -22,7 +23,14 @@ ModalRun::~ModalRun() {
 }
 
 CDialog* InnermostRunningDialog() {
-  return Running().empty() ? nullptr : Running().back();
+  const auto found = std::find_if(Running().rbegin(), Running().rend(),
+                                  [](const CDialog* dialog) { return dialog != nullptr; });
+  return found == Running().rend() ? nullptr : *found;
+}
+
+bool IsModalOver(const CDialog& dialog) {
+  const auto found = std::find(Running().begin(), Running().end(), &dialog);
+  return found != Running().end() && found + 1 != Running().end();
 }
 
 }  // namespace platform::detail

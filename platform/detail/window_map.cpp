@@ -6,8 +6,8 @@
 
 #include "platform/cdialog.h"
 #include "platform/cslider_ctrl.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/detail/handler_scope.h"
-#include "platform/detail/system_calls.h"
 #include "platform/resource_table.h"
 
 namespace platform::detail {
@@ -61,6 +61,11 @@ void DetachDialog(CDialog& dialog) {
 CWnd* WrapperOf(HWND window) {
   const auto found = Windows().find(window);
   return window == nullptr || found == Windows().end() ? nullptr : found->second.wrapper;
+}
+
+HWND OwningDialog(HWND window) {
+  const auto found = Windows().find(window);
+  return window == nullptr || found == Windows().end() ? nullptr : found->second.dialog;
 }
 
 BOOL DispatchToWrapper(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

@@ -17,6 +17,8 @@ void AttachDialog(CDialog& dialog, HWND window, const DialogTemplate& dialogTemp
 void DetachDialog(CDialog& dialog);
 
 CWnd* WrapperOf(HWND window);
+// The dialog a window with a wrapper belongs to (itself for a dialog), or null.
+HWND OwningDialog(HWND window);
 
 // Hands a message to the wrapper of the window: TRUE when its message map took the message.
 BOOL DispatchToWrapper(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

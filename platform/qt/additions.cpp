@@ -1,4 +1,5 @@
 #include "platform/additions.h"
+#include "platform/detail/backend_contract.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

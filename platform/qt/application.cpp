@@ -2,7 +2,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "platform/detail/backend.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/detail/resources.h"
 #include "platform/qt/icon_record.h"
 #include "platform/user32.h"

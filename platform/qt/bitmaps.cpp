@@ -2,10 +2,8 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
+#include "platform/detail/backend_contract.h"
+#include "platform/detail/opaque_copy.h"
 #include "platform/detail/resources.h"
 #include "platform/gdi.h"
 #include "platform/qt/bitmap_record.h"
@@ -14,24 +12,6 @@ namespace {
 
 std::size_t ByteCount(const QImage& image) {
   return static_cast<std::size_t>(image.sizeInBytes());
-}
-
-// Copies pixels into a 32-bit RGB picture, which is opaque: its fourth bytes stay 0xFF whatever
-// the caller wrote, or a compositor that honours them (Wayland's) shows nothing. Sixteen bytes at
-// a time where the processor allows, so that this keeps close to memcpy's pace.
-void CopyOpaque(const std::uint8_t* from, std::uint8_t* to, std::size_t count) {
-  std::size_t at = 0;
-#if defined(__SSE2__)
-  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-  for (; at + sizeof(__m128i) <= count; at += sizeof(__m128i)) {
-    const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + at), _mm_or_si128(pixels, opaque));
-  }
-#endif
-  std::memcpy(to + at, from + at, count - at);
-  for (std::size_t fourth = at + 3; fourth < count; fourth += 4) {
-    to[fourth] = 0xFF;
-  }
 }
 
 }  // namespace
@@ -69,7 +49,8 @@ LONG SetBitmapBits(HBITMAP hBitmap, DWORD cb, LPCVOID lpBits) {
     return 0;
   }
   const std::size_t count = std::min(static_cast<std::size_t>(cb), ByteCount(record->image));
-  CopyOpaque(static_cast<const std::uint8_t*>(lpBits), record->image.bits(), count);
+  platform::detail::CopyOpaque(static_cast<const std::uint8_t*>(lpBits), record->image.bits(),
+                               count);
   return static_cast<LONG>(count);
 }
 

@@ -1,12 +1,10 @@
 #include "platform/qt/dialog_session.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWindow>
 
 #include "platform/cdialog.h"
-#include "platform/detail/backend.h"
-#include "platform/detail/handler_scope.h"
+#include "platform/detail/backend_contract.h"
+#include "platform/detail/dialog_policy.h"
 #include "platform/detail/window_map.h"
 #include "platform/gdi.h"
 #include "platform/qt/ansi_text.h"
@@ -48,8 +46,7 @@ DialogSession::DialogSession(CDialog& dialog, const DialogTemplate& dialogTempla
   }
   MakeRoomForTexts(m_window.get(), window.children);
   NameControlsByTheirLabels(window.children);
-  PlaceOver(owner);
-  detail::AttachDialog(dialog, m_handle, dialogTemplate);
+  StandOver(owner);
 }
 
 DialogSession::~DialogSession() {
@@ -74,21 +71,13 @@ void DialogSession::FocusFirstTabStop() {
   }
 }
 
-void DialogSession::PlaceOver(HWND owner) {
-  QWidget* ownerWidget = WidgetOf(owner);
-  QRect area;
-  if (ownerWidget != nullptr) {
-    area = ownerWidget->frameGeometry();
-    // Stacked over its owner while the owner shows. A hidden owner (the launcher while a helper
-    // runs) has nothing on screen to stand over: on Wayland it has no surface at all.
-    if (ownerWidget->isVisible()) {
-      m_window->winId();
-      m_window->windowHandle()->setTransientParent(ownerWidget->windowHandle());
-    }
-  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    area = screen->availableGeometry();
+void DialogSession::StandOver(HWND owner) {
+  // Stacked over its owner while the owner shows. A hidden owner (the launcher while a helper
+  // runs) has nothing on screen to stand over: on Wayland it has no surface at all.
+  if (QWidget* ownerWidget = WidgetOf(owner); ownerWidget != nullptr && ownerWidget->isVisible()) {
+    m_window->winId();
+    m_window->windowHandle()->setTransientParent(ownerWidget->windowHandle());
   }
-  m_window->move(area.center() - QPoint(m_window->width() / 2, m_window->height() / 2));
 }
 
 }  // namespace platform::qt
@@ -96,13 +85,7 @@ void DialogSession::PlaceOver(HWND owner) {
 INT_PTR platform::detail::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                          HWND owner, HINSTANCE resources) {
   qt::DialogSession session(dialog, dialogTemplate, owner, resources);
-  BOOL focusFirstControl = FALSE;
-  {
-    // WM_INITDIALOG on Windows: a message handler like any other.
-    const HandlerScope initialising;
-    focusFirstControl = dialog.OnInitDialog();
-  }
-  if (focusFirstControl) {
+  if (InitialiseDialog(dialog, session.Handle(), dialogTemplate, owner)) {
     session.FocusFirstTabStop();
   }
   const BOOL ownerWasDisabled = ::EnableWindow(owner, FALSE);

@@ -24,7 +24,8 @@ class DialogSession {
   int Run() { return m_window->RunModal(); }
 
  private:
-  void PlaceOver(HWND owner);
+  // Keeps the window in front of its owner, where the owner shows.
+  void StandOver(HWND owner);
 
   CDialog& m_dialog;
   HWND m_handle;

@@ -1,10 +1,12 @@
 #include "platform/qt/dialog_window.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
 
-#include "platform/detail/system_calls.h"
+#include "platform/detail/backend_contract.h"
+#include "platform/detail/dialog_policy.h"
 #include "platform/detail/window_map.h"
 #include "platform/qt/device_context.h"
 #include "platform/qt/icon_record.h"
@@ -40,9 +42,14 @@ void DialogWindow::reject() {
   SendMessageA(m_handle, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  reject();
+}
+
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    SendMessageA(m_handle, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0), 0);
+    detail::AskForHelp(m_handle, m_handle);
     return;
   }
   QDialog::keyPressEvent(event);

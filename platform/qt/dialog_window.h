@@ -17,10 +17,14 @@ class DialogWindow : public QDialog {
   int RunModal();
   void EndModal(int result);
 
-  // Esc and the close box: IDCANCEL, as on Windows.
+  // Esc: IDCANCEL, as on Windows.
   void reject() override;
 
  protected:
+  // The close box, however and whenever it arrives: IDCANCEL too, and only EndDialog hides the
+  // window. QDialog's own would take a close that comes while the window is not shown as done,
+  // and the run would go on with nothing on screen.
+  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

@@ -2,6 +2,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/detail/backend_contract.h"
 #include "platform/detail/resources.h"
 #include "platform/qt/device_context.h"
 #include "platform/qt/icon_file.h"

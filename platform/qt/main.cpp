@@ -31,6 +31,10 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext&, const QString
 // The program's entry point belongs to the layer, as it does in the class library.
 int main(int argc, char** argv) {
   g_programName = platform::qt::ProgramName(argv);
+  if (const std::optional<std::string> fault = platform::qt::CommandLineFault(argc, argv)) {
+    std::fputs(fault->c_str(), stderr);
+    return 2;
+  }
   if (const std::optional<std::string> information = platform::qt::InformationAsked(argc, argv)) {
     std::fputs(information->c_str(), stdout);
     return 0;
@@ -43,9 +47,7 @@ int main(int argc, char** argv) {
   }
   // Qt has taken its own options out of argv; the program takes none of its own.
   if (const std::optional<std::string> unknown = platform::qt::UnknownArgument(argc, argv)) {
-    std::fprintf(stderr, "%s: unknown %s '%s' (see %s --help)\n", g_programName.c_str(),
-                 unknown->starts_with('-') ? "option" : "argument", unknown->c_str(),
-                 g_programName.c_str());
+    std::fputs(unknown->c_str(), stderr);
     return 2;
   }
   return platform::qt::EndProcess(AfxWinMain());

@@ -1,6 +1,6 @@
 #include <QWidget>
 
-#include "platform/detail/system_calls.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/qt/device_context.h"
 #include "platform/qt/window_record.h"
 

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "platform/detail/system_calls.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/mouse_capture.h"
 #include "platform/qt/window_record.h"

@@ -1,4 +1,4 @@
-#include "platform/detail/backend.h"
+#include "platform/detail/backend_contract.h"
 
 namespace platform::detail {
 

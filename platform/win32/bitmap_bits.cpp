@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/detail/backend_contract.h"
+#include "platform/detail/opaque_copy.h"
 #include "platform/gdi.h"
 
 // A bitmap's bits, for the layer, are 32-bit pixels (blue, green, red, fourth byte), top row
@@ -13,8 +15,6 @@ namespace {
 
 constexpr WORD kLayerBitsPerPixel = 32;
 constexpr std::size_t kBytesPerPixel = 4;
-constexpr std::size_t kFourthByte = 3;
-constexpr BYTE kOpaque = 0xFF;
 
 std::optional<BITMAP> Describe(HBITMAP bitmap) {
   BITMAP description{};
@@ -85,12 +85,7 @@ DWORD CBitmap::SetBitmapBits(DWORD dwCount, LPCVOID lpBits) {
   if (!direct && count < size && !Convert(*this, *description, pixels.data(), false)) {
     return 0;
   }
-  std::memcpy(pixels.data(), lpBits, count);
-  // Opaque, whatever the caller left there: the controls draw a 32-bit bitmap with a fourth
-  // byte through its alpha.
-  for (std::size_t i = kFourthByte; i < count; i += kBytesPerPixel) {
-    pixels[i] = kOpaque;
-  }
+  platform::detail::CopyOpaque(static_cast<const BYTE*>(lpBits), pixels.data(), count);
   if (direct) {
     return static_cast<DWORD>(::SetBitmapBits(*this, static_cast<DWORD>(count), pixels.data()));
   }

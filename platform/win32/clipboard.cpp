@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "platform/additions.h"
+#include "platform/detail/backend_contract.h"
 
 namespace platform {
 

@@ -1,11 +1,10 @@
 #include "platform/win32/dialog_procedure.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/cdialog.h"
-#include "platform/detail/backend.h"
-#include "platform/detail/handler_scope.h"
+#include "platform/detail/backend_contract.h"
+#include "platform/detail/dialog_policy.h"
 #include "platform/detail/window_map.h"
 #include "platform/win32/dialog_template.h"
 #include "platform/win32/value_field.h"
@@ -39,30 +38,6 @@ bool AnswersDirectly(UINT message) {
   }
 }
 
-// Centred over its owner, or on the screen for the first window, and kept on the screen.
-void PlaceOverOwner(HWND window) {
-  const HWND owner = GetWindow(window, GW_OWNER);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoA(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY),
-                  &monitor);
-  RECT area = monitor.rcWork;
-  if (owner != nullptr) {
-    GetWindowRect(owner, &area);
-  }
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  const LONG width = frame.right - frame.left;
-  const LONG height = frame.bottom - frame.top;
-  const LONG x = std::max(
-      monitor.rcWork.left,
-      std::min(area.left + (area.right - area.left - width) / 2, monitor.rcWork.right - width));
-  const LONG y = std::max(
-      monitor.rcWork.top,
-      std::min(area.top + (area.bottom - area.top - height) / 2, monitor.rcWork.bottom - height));
-  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // A picture control loads its bitmap from the template but leaves deleting it to its dialog.
 // Taken out of the control first, so that nothing draws it once it is gone.
 BOOL CALLBACK ReleasePicture(HWND control, LPARAM) {
@@ -78,26 +53,32 @@ BOOL CALLBACK ReleasePicture(HWND control, LPARAM) {
   return TRUE;
 }
 
-INT_PTR InitialiseDialog(HWND window, DialogRun& run) {
+INT_PTR StartDialog(HWND window, DialogRun& run) {
   SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&run));
-  detail::AttachDialog(run.dialog, window, run.dialogTemplate);
   SubclassValueFields(window, run.dialogTemplate);
-  PlaceOverOwner(window);
-  const detail::HandlerScope initialising;
-  return run.dialog.OnInitDialog();
+  return detail::InitialiseDialog(run.dialog, window, run.dialogTemplate,
+                                  GetWindow(window, GW_OWNER));
+}
+
+// F1: the Help command, when pressed in the dialog or one of its controls. The HELPINFO is read
+// only when readable: another program can post WM_HELP with any pointer.
+void AnswerHelp(HWND window, LPARAM lParam) {
+  const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+  if (detail::IsReadableMemory(info, sizeof(HELPINFO)) && info->cbSize >= sizeof(HELPINFO)) {
+    detail::AskForHelp(window, static_cast<HWND>(info->hItemHandle));
+  }
 }
 
 }  // namespace
 
 INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    return InitialiseDialog(window, *reinterpret_cast<DialogRun*>(lParam));
+    return StartDialog(window, *reinterpret_cast<DialogRun*>(lParam));
   }
   if (message == WM_HELP) {
-    // F1: the Help command, which the dialog or else the application takes.
-    message = WM_COMMAND;
-    wParam = MAKEWPARAM(static_cast<WORD>(ID_HELP), 0);
-    lParam = 0;
+    AnswerHelp(window, lParam);
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+    return TRUE;
   }
   LRESULT result = 0;
   const BOOL handled = detail::DispatchToWrapper(window, message, wParam, lParam, &result);

@@ -1,5 +1,6 @@
 #include "platform/additions.h"
 #include "platform/cwnd.h"
+#include "platform/detail/backend_contract.h"
 
 namespace platform {
 

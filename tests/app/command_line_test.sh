@@ -10,9 +10,10 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
 
-# Runs the program with the environment and arguments given; sets out, err and rc.
+# Runs the program with the environment and arguments given; sets out, err and rc. A run that
+# starts the launcher instead of answering is ended after a while (rc 124).
 run() {
-  out=$(env "$@" 2>"$runtime/err")
+  out=$(timeout 20 env "$@" 2>"$runtime/err")
   rc=$?
   err=$(cat "$runtime/err")
 }
@@ -31,10 +32,19 @@ run -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
 run -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:98765 "$program"
 [ "$rc" = 1 ] && [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "dead display: rc $rc, '$err'"
 
-for argument in --bogus -x extra; do
-  run QT_QPA_PLATFORM=offscreen "$program" -platform offscreen "$argument"
-  [ "$rc" = 2 ] && [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] && [[ "$err" == *"'$argument'"* ]] ||
-    fail "$argument: rc $rc, '$err'"
+# Refused before Qt starts, so the same with a display and without one.
+for display in QT_QPA_PLATFORM=offscreen "-u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY"; do
+  for argument in --bogus -x extra -platform=offscreen -reverse=1; do
+    run $display "$program" -style fusion "$argument"
+    [ "$rc" = 2 ] && [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] && [[ "$err" == *"'$argument'"* ]] ||
+      fail "$argument ($display): rc $rc, '$err'"
+  done
+  run $display "$program" -reverse -platform
+  [ "$rc" = 2 ] && [[ "$err" == *"'-platform' needs a value"* ]] || fail "-platform alone: rc $rc, '$err'"
 done
+
+# Qt's options in both spellings, and with their values attached where Qt takes that, start it.
+run QT_QPA_PLATFORM=offscreen "$program" --platform offscreen -style=fusion -widgetcount --version
+[ "$rc" = 0 ] || fail "Qt's options: rc $rc, '$err'"
 
 exit $((failures > 0))

@@ -63,6 +63,43 @@ TEST_F(Launcher, HelpExplainsTheWindowItIsAskedIn) {
   EXPECT_EQ(boxes.Captions(), std::vector<std::string>(4, "VardakEntityHelper"));
 }
 
+// What reaches a window while another runs over it is not the user's doing: no helper over a
+// helper, no message box over a message box, however many commands arrive.
+TEST_F(Launcher, OnlyTheWindowInFrontTakesCommands) {
+  const auto askForHelp = [](CDialog& dialog) {
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+  };
+  CDialog* launcherSeen = nullptr;
+  CDialog* helperSeen = nullptr;
+  const auto knockOnTheLauncher = [&] {
+    for (int knock = 0; knock < 5; ++knock) {
+      askForHelp(*launcherSeen);
+      Click(*launcherSeen, IDC_OPEN_SPAWNTEAMS);
+    }
+  };
+  MessageBoxRecorder boxes([&] {
+    knockOnTheLauncher();
+    for (int knock = 0; knock < 5; ++knock) {
+      askForHelp(*helperSeen);
+    }
+  });
+  RunLauncher([&](CDialog& launcher) {
+    launcherSeen = &launcher;
+    WhenNextDialogRuns([&](CDialog& helper) {
+      helperSeen = &helper;
+      EXPECT_EQ(helper.m_nIDHelp, static_cast<UINT>(IDD_CLASSES_CALCULATOR));
+      knockOnTheLauncher();
+      EXPECT_TRUE(boxes.Texts().empty());
+      askForHelp(helper);
+      Click(helper, IDOK);
+    });
+    Click(launcher, IDC_OPEN_CLASSES);
+    EXPECT_TRUE(IsShown(launcher));
+    Click(launcher, IDOK);
+  });
+  EXPECT_EQ(boxes.Texts().size(), 1u);
+}
+
 struct HelperCase {
   const char* name;
   unsigned button;

@@ -82,6 +82,29 @@ TEST_F(Controls, SliderKeepsItsRangeAndPositionWithoutNotifying) {
   EXPECT_TRUE(dialog.log.empty());
 }
 
+// A notification is read only when it is readable and comes from the control it names: junk
+// that another program sends is ignored, not followed.
+TEST_F(Controls, OnlyTheDialogsOwnControlsNotify) {
+  InProbe([&] {
+    const HWND slider = dialog.GetDlgItem(IDC_PROBE_SLIDER)->m_hWnd;
+    const HWND edit = dialog.GetDlgItem(IDC_PROBE_EDIT)->m_hWnd;
+    const auto notify = [&](WPARAM id, const NMHDR* header) {
+      dialog.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(header));
+    };
+    const auto junk = reinterpret_cast<const NMHDR*>(0x10);
+    const NMHDR fromEdit{edit, IDC_PROBE_SLIDER, NM_RELEASEDCAPTURE};
+    const NMHDR wrongId{slider, IDC_PROBE_EDIT, NM_RELEASEDCAPTURE};
+    const NMHDR real{slider, IDC_PROBE_SLIDER, NM_RELEASEDCAPTURE};
+    notify(IDC_PROBE_SLIDER, junk);
+    notify(IDC_PROBE_SLIDER, nullptr);
+    notify(IDC_PROBE_SLIDER, &fromEdit);
+    notify(IDC_PROBE_SLIDER, &wrongId);
+    notify(IDC_PROBE_EDIT, &real);
+    notify(IDC_PROBE_SLIDER, &real);
+  });
+  EXPECT_EQ(dialog.log, Log({"released 17 at 0"}));
+}
+
 TEST_F(Controls, EditTextGoesInAndComesBackWhole) {
   InProbe([&] {
     dialog.GetDlgItem(IDC_PROBE_EDIT)->SetWindowTextA("1048576");

@@ -3,6 +3,7 @@
 #include "platform/additions.h"
 #include "platform/cwinapp.h"
 #include "platform/detail/dialog_units.h"
+#include "platform/detail/placement.h"
 #include "tests/platform/probe_dialog.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/dialog_messages.h"
@@ -55,6 +56,20 @@ TEST_F(Dialogs, OwnerIsDisabledWhileADialogRunsAndComesBack) {
     dialog.EndDialog(IDOK);
   });
   app.m_pMainWnd = nullptr;
+}
+
+TEST(Placement, CentresOverTheOwnerAndStaysOnTheWorkArea) {
+  using platform::detail::CentredWithin;
+  const RECT screen{0, 0, 1000, 800};
+  const RECT frame{0, 0, 200, 100};
+  const auto at = [](POINT corner) { return std::pair(corner.x, corner.y); };
+  EXPECT_EQ(at(CentredWithin(frame, screen, screen)), std::pair(400, 350));
+  EXPECT_EQ(at(CentredWithin(frame, RECT{100, 100, 300, 200}, screen)), std::pair(100, 100));
+  EXPECT_EQ(at(CentredWithin(frame, RECT{900, 750, 1000, 800}, screen)), std::pair(800, 700));
+  EXPECT_EQ(at(CentredWithin(frame, RECT{-300, -300, -100, -200}, screen)), std::pair(0, 0));
+  EXPECT_EQ(at(CentredWithin(RECT{0, 0, 1200, 900}, screen, screen)), std::pair(0, 0));
+  const RECT second{1000, 0, 2000, 800};
+  EXPECT_EQ(at(CentredWithin(frame, second, second)), std::pair(1400, 350));
 }
 
 TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {

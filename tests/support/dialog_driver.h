@@ -46,20 +46,23 @@ bool ClearClipboard();
 HINSTANCE ResourcesWithoutBitmaps();
 
 // Every message box shown while it lives: its caption and text, as the program's 8-bit text.
-// Each is answered with OK.
+// Each is answered with OK, after `whileShown` has run in the box's own loop.
 class MessageBoxRecorder {
  public:
-  MessageBoxRecorder();
+  explicit MessageBoxRecorder(std::function<void()> whileShown = {});
   ~MessageBoxRecorder();
   MessageBoxRecorder(const MessageBoxRecorder&) = delete;
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
   const std::vector<std::string>& Texts() const { return m_texts; }
   const std::vector<std::string>& Captions() const { return m_captions; }
-  // What the backend's part does with each box it answers.
+  // What the backend's part does with each box it answers, before answering it.
   void Record(std::string caption, std::string text) {
     m_captions.push_back(std::move(caption));
     m_texts.push_back(std::move(text));
+    if (m_whileShown) {
+      m_whileShown();
+    }
   }
 
   class Impl;
@@ -67,5 +70,6 @@ class MessageBoxRecorder {
  private:
   std::vector<std::string> m_captions;
   std::vector<std::string> m_texts;
+  std::function<void()> m_whileShown;
   std::unique_ptr<Impl> m_impl;
 };

@@ -61,6 +61,11 @@ struct RECT {
   LONG bottom;
 };
 
+struct POINT {
+  LONG x;
+  LONG y;
+};
+
 struct NMHDR {
   HWND hwndFrom;
   UINT_PTR idFrom;

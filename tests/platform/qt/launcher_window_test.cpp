@@ -9,7 +9,7 @@
 #include "app/entity_helper_app.h"
 #include "app/launcher_dlg.h"
 #include "platform/cwinapp.h"
-#include "platform/detail/backend.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/qt/icon_record.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
@@ -131,6 +131,15 @@ INSTANTIATE_TEST_SUITE_P(EachWayOut, LauncherLeft,
                          [](const testing::TestParamInfo<WayOut>& param) {
                            return NameOf(param.param);
                          });
+
+// A close that arrives while the window is not shown (one delivered late, as under load) ends
+// the run as the close box does, rather than leaving it running with nothing on screen.
+TEST_F(LauncherWindow, CloseWhileHiddenStillEndsTheRun) {
+  RunLauncher([](QWidget* window) {
+    window->hide();
+    window->close();
+  });
+}
 
 TEST_F(LauncherWindow, F1ShowsHowTheToolIsUsed) {
   MessageBoxRecorder boxes;

@@ -64,10 +64,15 @@ class MessageBoxRecorder::Impl : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = dynamic_cast<QMessageBox*>(watched);
     if (box != nullptr && event->type() == QEvent::Show) {
-      m_recorder.Record(box->windowTitle().toLatin1().toStdString(),
-                        box->text().toLatin1().toStdString());
+      // From the box's own loop, once it runs.
       QMetaObject::invokeMethod(
-          box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+          box,
+          [this, box] {
+            m_recorder.Record(box->windowTitle().toLatin1().toStdString(),
+                              box->text().toLatin1().toStdString());
+            box->button(QMessageBox::Ok)->click();
+          },
+          Qt::QueuedConnection);
     }
     return false;
   }
@@ -114,7 +119,8 @@ HINSTANCE ResourcesWithoutBitmaps() {
   return &withoutBitmaps;
 }
 
-MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>(*this)) {
+MessageBoxRecorder::MessageBoxRecorder(std::function<void()> whileShown)
+    : m_whileShown(std::move(whileShown)), m_impl(std::make_unique<Impl>(*this)) {
   QApplication::instance()->installEventFilter(m_impl.get());
 }
 

@@ -109,6 +109,7 @@ class MessageBoxRecorder::Impl {
   std::set<HWND> m_answered;
 };
 
-MessageBoxRecorder::MessageBoxRecorder() : m_impl(std::make_unique<Impl>(*this)) {}
+MessageBoxRecorder::MessageBoxRecorder(std::function<void()> whileShown)
+    : m_whileShown(std::move(whileShown)), m_impl(std::make_unique<Impl>(*this)) {}
 
 MessageBoxRecorder::~MessageBoxRecorder() = default;
