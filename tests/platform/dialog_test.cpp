@@ -62,14 +62,15 @@ TEST(Placement, CentresOverTheOwnerAndStaysOnTheWorkArea) {
   using platform::detail::CentredWithin;
   const RECT screen{0, 0, 1000, 800};
   const RECT frame{0, 0, 200, 100};
-  const auto at = [](POINT corner) { return std::pair(corner.x, corner.y); };
-  EXPECT_EQ(at(CentredWithin(frame, screen, screen)), std::pair(400, 350));
-  EXPECT_EQ(at(CentredWithin(frame, RECT{100, 100, 300, 200}, screen)), std::pair(100, 100));
-  EXPECT_EQ(at(CentredWithin(frame, RECT{900, 750, 1000, 800}, screen)), std::pair(800, 700));
-  EXPECT_EQ(at(CentredWithin(frame, RECT{-300, -300, -100, -200}, screen)), std::pair(0, 0));
-  EXPECT_EQ(at(CentredWithin(RECT{0, 0, 1200, 900}, screen, screen)), std::pair(0, 0));
+  using Corner = std::pair<LONG, LONG>;
+  const auto at = [](POINT corner) { return Corner(corner.x, corner.y); };
+  EXPECT_EQ(at(CentredWithin(frame, screen, screen)), Corner(400, 350));
+  EXPECT_EQ(at(CentredWithin(frame, RECT{100, 100, 300, 200}, screen)), Corner(100, 100));
+  EXPECT_EQ(at(CentredWithin(frame, RECT{900, 750, 1000, 800}, screen)), Corner(800, 700));
+  EXPECT_EQ(at(CentredWithin(frame, RECT{-300, -300, -100, -200}, screen)), Corner(0, 0));
+  EXPECT_EQ(at(CentredWithin(RECT{0, 0, 1200, 900}, screen, screen)), Corner(0, 0));
   const RECT second{1000, 0, 2000, 800};
-  EXPECT_EQ(at(CentredWithin(frame, second, second)), std::pair(1400, 350));
+  EXPECT_EQ(at(CentredWithin(frame, second, second)), Corner(1400, 350));
 }
 
 TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {
