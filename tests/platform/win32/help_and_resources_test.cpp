@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "res/resources.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/win32/win32_test_support.h"
 
 namespace {
 
@@ -81,6 +82,30 @@ TEST(Help, HelpFromAnyControlShowsTheDialogsText) {
   });
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>({platform::detail::FindHelpText(
                                ProgramResources(), IDD_CLASSES_CALCULATOR)}));
+}
+
+// F1 in a message box over the dialog (its help, an error) is not the dialog's: no box stacks
+// on it. What the system does for F1: WM_KEYF1 to the window with the focus, whose default
+// handling asks for help, which the box hands to its owner.
+TEST(Help, F1InAMessageBoxOpensNoOtherBox) {
+  constexpr UINT kKeyF1 = 0x004D;
+  CEntityHelperApp app;
+  CClassesCalculatorDlg dialog;
+  int shown = 0;
+  MessageBoxRecorder boxes([&shown] {
+    if (++shown > 1) {
+      return;  // F1 in the first box only, so that a fault shows as a count, not a cascade
+    }
+    const HWND button = FindWindowExA(FindMessageBox(), nullptr, "Button", nullptr);
+    for (int press = 0; press < 3; ++press) {
+      SendMessageA(button, kKeyF1, 0, 0);
+    }
+  });
+  RunModal(dialog, [&] {
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+    dialog.EndDialog(IDOK);
+  });
+  EXPECT_EQ(boxes.Texts().size(), 1u);
 }
 
 TEST(Launcher, AnswersTheDragIconQueryWithItsIcon) {
