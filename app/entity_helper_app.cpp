@@ -10,7 +10,7 @@ CEntityHelperApp::CEntityHelperApp() {
 
 const MessageMap* CEntityHelperApp::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
-      MapCommand<&CWinApp::OnHelp>(BN_CLICKED, ID_HELP),
+      MapCommand<&CWinApp::OnHelp>(ID_HELP),
   };
   static const MessageMap map{CWinApp::GetThisMessageMap(), entries};
   return &map;

@@ -1,6 +1,6 @@
 #include "logic/classes_field.h"
 
-#include "logic/crt.h"
+#include "logic/detail/crt.h"
 
 std::optional<std::string_view> DescriptionForName(const char* name) {
   std::optional<std::string_view> description;

@@ -8,15 +8,15 @@
 #include <cstdint>
 #include <utility>
 
-#include "fog_plan.h"
-#include "logic/fog_parts.h"
+#include "logic/detail/fog_parts.h"
+#include "logic/detail/fog_plan.h"
 #include "logic/preview_pixels.h"
 
 // What follows is built for AVX2 and runs only where the processor has it. The headers above
 // come first so their inline functions, shared with the rest of the program, stay baseline.
 #pragma GCC target("avx2")
 
-#include "fog_kernel.h"
+#include "logic/detail/fog_kernel.h"
 
 namespace {
 

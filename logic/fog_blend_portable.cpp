@@ -1,7 +1,7 @@
 #include <array>
 #include <cstddef>
 
-#include "logic/fog_parts.h"
+#include "logic/detail/fog_parts.h"
 #include "logic/fog_paths.h"
 #include "logic/preview_pixels.h"
 

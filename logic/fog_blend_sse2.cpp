@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "fog_kernel.h"
+#include "logic/detail/fog_kernel.h"
 
 namespace {
 

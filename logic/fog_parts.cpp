@@ -1,8 +1,8 @@
-#include "logic/fog_parts.h"
+#include "logic/detail/fog_parts.h"
 
 #include <algorithm>
 
-#include "logic/crt.h"
+#include "logic/detail/crt.h"
 #include "logic/preview_pixels.h"
 
 FogParts ComputeFogParts(const FogColor& color) {

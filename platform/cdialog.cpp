@@ -76,8 +76,8 @@ void CDialog::OnCancel() {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-  CDataExchange exchange{bSaveAndValidate, this};
+BOOL CDialog::UpdateData(BOOL) {
+  CDataExchange exchange;
   DoDataExchange(&exchange);
   return TRUE;
 }

@@ -60,10 +60,6 @@ void CWnd::GetClientRect(RECT* lpRect) const {
   ::GetClientRect(m_hWnd, lpRect);
 }
 
-BOOL CWnd::EnableWindow(BOOL bEnable) {
-  return ::EnableWindow(m_hWnd, bEnable);
-}
-
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   // Read only when it comes from one of the window's own controls: anything can send it.
   if (message == WM_NOTIFY &&

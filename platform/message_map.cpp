@@ -36,8 +36,10 @@ BOOL CCmdTarget::DispatchThroughMap(UINT message, WPARAM wParam, LPARAM lParam, 
 const MessageMapEntry* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) const {
   for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->base) {
     for (const MessageMapEntry& entry : map->entries) {
-      if (entry.message == message && entry.code == code && entry.firstId <= id &&
-          id <= entry.lastId) {
+      const bool codeMatches =
+          entry.code == code ||
+          (entry.code == kCommandFromAnywhere && message == WM_COMMAND && (code == 0 || code == 1));
+      if (entry.message == message && codeMatches && entry.firstId <= id && id <= entry.lastId) {
         return &entry;
       }
     }

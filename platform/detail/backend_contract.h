@@ -23,7 +23,6 @@ struct DialogTemplate;
 // Windows and messages.
 LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);  // now, answered
 BOOL ShowWindow(HWND hWnd, int nCmdShow);     // SW_SHOW or SW_HIDE; whether it was visible
-BOOL EnableWindow(HWND hWnd, BOOL bEnable);   // whether it was disabled
 BOOL IsIconic(HWND hWnd);                     // minimised
 BOOL GetClientRect(HWND hWnd, RECT* lpRect);  // from (0, 0)
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);  // repaint soon; null: all

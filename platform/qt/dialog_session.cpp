@@ -88,10 +88,15 @@ INT_PTR platform::detail::RunModalDialog(CDialog& dialog, const DialogTemplate& 
   if (InitialiseDialog(dialog, session.Handle(), dialogTemplate, owner)) {
     session.FocusFirstTabStop();
   }
-  const BOOL ownerWasDisabled = ::EnableWindow(owner, FALSE);
+  // The owner takes no input while the dialog runs, as on Windows.
+  QWidget* ownerWidget = qt::WidgetOf(owner);
+  const bool ownerWasEnabled = ownerWidget != nullptr && ownerWidget->isEnabled();
+  if (ownerWasEnabled) {
+    ownerWidget->setEnabled(false);
+  }
   const int result = session.Run();
-  if (!ownerWasDisabled) {
-    ::EnableWindow(owner, TRUE);
+  if (QWidget* stillThere = qt::WidgetOf(owner); ownerWasEnabled && stillThere != nullptr) {
+    stillThere->setEnabled(true);
   }
   ::SendMessageA(session.Handle(), WM_DESTROY, 0, 0);
   return result;

@@ -34,16 +34,6 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
   return wasVisible;
 }
 
-BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
-  QWidget* widget = WidgetOf(hWnd);
-  if (widget == nullptr) {
-    return FALSE;
-  }
-  const BOOL wasDisabled = widget->isEnabled() ? FALSE : TRUE;
-  widget->setEnabled(bEnable != FALSE);
-  return wasDisabled;
-}
-
 BOOL IsIconic(HWND hWnd) {
   const QWidget* widget = WidgetOf(hWnd);
   return widget != nullptr && widget->isMinimized();

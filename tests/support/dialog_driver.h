@@ -8,8 +8,9 @@
 
 #include "platform/cdialog.h"
 
-// Runs dialogs and acts inside them the same way on every backend. Everything here speaks the
-// layer's public API; only its implementation knows the backend.
+// Runs dialogs and acts inside them the same way on every backend. The tests see only the
+// layer's public API here; the implementation also asks the layer which dialog runs in front,
+// and its backend part knows the backend.
 
 // While it lives, fails the test and ends the dialogs (and message boxes) one after another
 // should a modal run outlive the time limit: a step that failed before closing its dialog.

@@ -17,7 +17,7 @@ class CClassesCalculatorDlg : public CDialog {
  protected:
   DECLARE_MESSAGE_MAP()
 
-  // Each only calls the base class; kept so that the dialog reads as designed.
+  // Where OK and the data exchange would take work of their own; both only call the base class.
   void OnOK() override;
   void DoDataExchange(CDataExchange* pDX) override;
 

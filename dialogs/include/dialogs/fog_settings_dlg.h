@@ -24,7 +24,7 @@ class CFogSettingsDlg : public CDialog {
  protected:
   DECLARE_MESSAGE_MAP()
 
-  // Only calls the base class; kept so that the dialog reads as designed.
+  // Where the data exchange would take work of its own; it only calls the base class.
   void DoDataExchange(CDataExchange* pDX) override;
 
   void OnSliderReleased(NMHDR* pNMHDR, LRESULT* pResult);

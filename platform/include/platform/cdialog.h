@@ -2,12 +2,9 @@
 
 #include "platform/cwnd.h"
 
-// Data exchange between a dialog's controls and its members; the dialogs here keep none.
-class CDataExchange {
- public:
-  BOOL m_bSaveAndValidate;
-  CWnd* m_pDlgWnd;
-};
+// Data exchange between a dialog's controls and its members; the dialogs here keep none, so it
+// carries nothing.
+class CDataExchange {};
 
 // A modal dialog built from a dialog template in the program's resources.
 class CDialog : public CWnd {

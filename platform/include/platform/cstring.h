@@ -1,9 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <type_traits>
-#include <variant>
-#include <vector>
 
 // 8-bit text, shaped like the class library's string class.
 class CString {
@@ -14,31 +13,18 @@ class CString {
   operator const char*() const { return m_text.c_str(); }  // NOLINT: implicit by design
   bool operator==(const CString& other) const = default;
 
-  // printf-style formatting that cannot be tricked by the arguments: each conversion takes the
-  // next argument as the kind of value it really is, and a missing argument formats as nothing.
+  // printf-style formatting of whole numbers, the only values the program formats: "%d" and
+  // "%ld" (and "%i", "%li") take the next argument, "%%" is a percent sign, anything else is
+  // copied as it stands, and a conversion with no argument left writes nothing. The arguments
+  // must be integers, so no argument can be taken as the wrong kind.
   template <class... Args>
   void Format(const char* format, const Args&... args) {
-    FormatArguments(format, {ToArgument(args)...});
+    static_assert((std::is_integral_v<Args> && ...), "CString::Format formats whole numbers");
+    FormatIntegers(format, {static_cast<long long>(args)...});
   }
 
  private:
-  using Argument = std::variant<long long, unsigned long long, double, const char*>;
-
-  template <class T>
-  static Argument ToArgument(const T& value) {
-    if constexpr (std::is_convertible_v<T, const char*>) {
-      return static_cast<const char*>(value);
-    } else if constexpr (std::is_floating_point_v<T>) {
-      return static_cast<double>(value);
-    } else if constexpr (std::is_signed_v<T>) {
-      return static_cast<long long>(value);
-    } else {
-      static_assert(std::is_unsigned_v<T>, "CString::Format takes numbers and text");
-      return static_cast<unsigned long long>(value);
-    }
-  }
-
-  void FormatArguments(const char* format, const std::vector<Argument>& arguments);
+  void FormatIntegers(const char* format, std::initializer_list<long long> values);
 
   std::string m_text;
 };

@@ -28,7 +28,6 @@ class CWnd : public CCmdTarget {
   void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE);
   BOOL IsIconic() const;
   void GetClientRect(RECT* lpRect) const;
-  BOOL EnableWindow(BOOL bEnable = TRUE);
 
   // Every message sent to the window meets its message map here first; FALSE leaves it to the
   // window's default handling.

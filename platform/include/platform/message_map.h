@@ -66,6 +66,20 @@ using ClassOf = typename MemberOf<decltype(Handler)>::type;
 
 }  // namespace message_map_detail
 
+// What an entry's code is for a command, whichever way it comes: from a menu (code 0), an
+// accelerator (code 1) or a push button's click (BN_CLICKED, 0 too).
+inline constexpr UINT kCommandFromAnywhere = 0xFFFFFFFF;
+
+// A command, as the class library's ON_COMMAND takes it: from a menu, an accelerator or a button.
+template <auto Handler>
+constexpr MessageMapEntry MapCommand(UINT id) {
+  return {WM_COMMAND, kCommandFromAnywhere, id, id,
+          [](CCmdTarget& target, UINT, WPARAM, LPARAM) -> LRESULT {
+            (static_cast<message_map_detail::ClassOf<Handler>&>(target).*Handler)();
+            return 0;
+          }};
+}
+
 // BN_CLICKED, CBN_SELCHANGE and other WM_COMMAND notifications from one control.
 template <auto Handler>
 constexpr MessageMapEntry MapCommand(UINT code, UINT id) {

@@ -8,7 +8,6 @@
 // on Windows they are the system's own.
 LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
-BOOL EnableWindow(HWND hWnd, BOOL bEnable);
 BOOL IsIconic(HWND hWnd);
 BOOL GetClientRect(HWND hWnd, RECT* lpRect);
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);

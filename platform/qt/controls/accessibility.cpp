@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "platform/qt/controls/check_box.h"
+#include "platform/qt/controls/button.h"
 #include "platform/qt/controls/edit_box.h"
 #include "platform/qt/controls/group_frame.h"
 #include "platform/qt/controls/picture_widget.h"

@@ -1,7 +1,8 @@
+#include "platform/qt/controls/button.h"
+
 #include <QPainter>
 #include <QPushButton>
 
-#include "platform/qt/controls/check_box.h"
 #include "platform/qt/controls/controls.h"
 #include "platform/qt/notify.h"
 #include "platform/qt/text_messages.h"

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "fog_plan.h"
-#include "logic/fog_parts.h"
+#include "logic/detail/fog_parts.h"
+#include "logic/detail/fog_plan.h"
 #include "logic/preview_pixels.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "platform/qt/controls/edit_box.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -10,7 +12,6 @@
 
 #include "platform/additions.h"
 #include "platform/qt/controls/controls.h"
-#include "platform/qt/controls/edit_box.h"
 #include "platform/qt/notify.h"
 #include "platform/qt/text_messages.h"
 #include "platform/qt/window_record.h"

@@ -1,10 +1,11 @@
+#include "platform/qt/controls/picture_widget.h"
+
 #include <QPainter>
 
 #include "platform/gdi.h"
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/bitmap_record.h"
 #include "platform/qt/controls/controls.h"
-#include "platform/qt/controls/picture_widget.h"
 #include "platform/qt/window_record.h"
 #include "platform/win_constants.h"
 

@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <optional>
 
-#include "logic/fog_parts.h"
+#include "logic/detail/fog_parts.h"
 
+// Why plans at all: the blend must give exactly the bytes of the double arithmetic, and a plan
+// per alpha, worked out when compiling, lets SSE2 and AVX2 do that within a few times a memcpy
+// of the picture, where a table per byte is far slower (bench/apply_fog_bench.cpp measures it).
+//
 // How the vector paths get KeptByte(alpha, b) for one alpha out of 16-bit integer arithmetic:
 //   ((b' + 256 * offset) * multiplier >> 16) - offsetShare
 // where b' is b, or b + step for the few `corrected` bytes. The offset moves where the products
