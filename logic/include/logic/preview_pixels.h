@@ -4,6 +4,8 @@
 
 // The fog preview's picture: 128 by 96 pixels of four bytes each, blue, green, red and a fourth
 // byte that is not part of the colour.
+inline constexpr int kPreviewWidth = 128;
+inline constexpr int kPreviewHeight = 96;
 inline constexpr std::size_t kPreviewPixelCount = 12288;
 inline constexpr std::size_t kPreviewBytesPerPixel = 4;
 inline constexpr std::size_t kPreviewByteCount = kPreviewPixelCount * kPreviewBytesPerPixel;
