@@ -44,9 +44,13 @@ build_windows "$windows_dir" "${release_options[@]}"
 version=$(windows_version "$windows_dir")
 mkdir -p "$dist"
 
-# What a file was made from is recorded as a fingerprint of its inputs' names and contents.
+# What a file was made from is recorded as a fingerprint of its inputs' names and contents,
+# beside the file's path; records of files that are gone are dropped.
 stamps="$linux_dir/release-stamps"
 mkdir -p "$stamps"
+for stamp in "$stamps"/*; do
+  [ -f "$stamp" ] && read -r _ file <"$stamp" && [ ! -e "$file" ] && rm -f "$stamp"
+done
 stamp_of() { echo "$stamps/$(printf '%s' "$1" | sha256sum | cut -c1-16)"; }
 # fingerprint PATH...: of the files given, and of every file under the folders given by its
 # place in the folder.
@@ -61,10 +65,8 @@ fingerprint() {
   done | sha256sum | cut -d' ' -f1
 }
 # current FILE KEY: true when FILE exists and was made from inputs whose fingerprint is KEY.
-current() { [ -f "$1" ] && [ "$(cat "$(stamp_of "$1")" 2>/dev/null)" = "$2" ]; }
-made() { echo "$2" >"$(stamp_of "$1")"; }
-sign_identity=""
-[ -n "$signer" ] && sign_identity=$(fingerprint "$VEH_SIGN_PKCS12" "$VEH_SIGN_PASSWORD_FILE")
+current() { [ -f "$1" ] && [ "$(cat "$(stamp_of "$1")" 2>/dev/null)" = "$2 $1" ]; }
+made() { echo "$2 $1" >"$(stamp_of "$1")"; }
 
 # The portable program, signed before it goes into the zip and the setup.
 stage_windows "$windows_dir"
@@ -81,7 +83,9 @@ fi
 setup="$dist/vardak-entity-helper-$version-win64-setup.exe"
 nsis_script="$repo_root/packaging/windows/setup.nsi"
 icon="$repo_root/res/app.ico"
-key="$(fingerprint "$staging" "$nsis_script" "$icon") $sign_identity"
+# The uninstaller inside is signed with the certificate given, if any.
+key=$(fingerprint "$staging" "$nsis_script" "$icon" \
+  ${VEH_SIGN_PKCS12:+"$VEH_SIGN_PKCS12" "$VEH_SIGN_PASSWORD_FILE"})
 if ! current "$setup" "$key"; then
   nsis=(-V2 -DVERSION="$version" -DPROGRAM_DIR="$staging" -DICON="$icon" -DOUTFILE="$setup")
   [ -n "$signer" ] && nsis+=(-DSIGN_COMMAND="\"$signer\" \"%1\"")
