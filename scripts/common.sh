@@ -10,9 +10,9 @@ required_packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
 )
-# What only the tests need: the validators of the installed desktop files, and a headless
-# Wayland compositor with Qt's Wayland plugin.
-test_packages=(desktop-file-utils appstream libxml2-utils weston qt6-wayland)
+# What only the tests need: the validators of the installed desktop files and manual page, and a
+# headless Wayland compositor with Qt's Wayland plugin.
+test_packages=(desktop-file-utils appstream libxml2-utils man-db weston qt6-wayland)
 
 # Commands run when the script ends, however it ends (an interrupted test leaves no compositor,
 # X server or folder behind); the latest registered runs first.
