@@ -111,13 +111,13 @@ fi
 tarball="$dist/vardak-entity-helper-$version.tar.gz"
 sources=$(mktemp)
 at_exit 'rm -f "'"$sources"'"'
-if git -C "$repo_root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+if [ "$(git -C "$repo_root" rev-parse --show-toplevel 2>/dev/null)" = "$repo_root" ]; then
   git -C "$repo_root" ls-files -z | while IFS= read -r -d '' file; do
-    [ -e "$repo_root/$file" ] && printf '%s\0' "$file"
+    if [ -e "$repo_root/$file" ]; then printf '%s\0' "$file"; fi
   done >"$sources"
 else
-  (cd "$repo_root" && find . \( -path './build*' -o -path ./dist -o -path ./.cache \) -prune \
-    -o -type f -printf '%P\0') >"$sources"
+  (cd "$repo_root" && find . \( -path './build*' -o -path ./dist -o -path ./.cache \
+    -o -path ./.git \) -prune -o -type f -printf '%P\0') >"$sources"
 fi
 key=$(cd "$repo_root" && xargs -0 sha256sum -- <"$sources" | sha256sum | cut -d' ' -f1)
 if ! current "$tarball" "$key"; then
