@@ -2,8 +2,9 @@
 # windows_setup.sh SETUP: installs the Windows setup silently under Wine, in a prefix of its own
 # on the X display in DISPLAY, and checks what a user gets: the files, the Start-menu shortcut and
 # every value of the uninstall entry; runs the installed program end to end; installs again
-# (one entry), while the program runs and over a newer version (both refused, nothing changed);
-# then uninstalls with the entry's quiet command and finds nothing left.
+# (one entry), into another folder with /D= (the install moves), while the program runs and over
+# a newer version (both refused, nothing changed); then uninstalls with the entry's quiet
+# command and finds nothing left.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/windows-common.sh"
 source "$repo_root/tests/support/x11_windows.sh"
@@ -37,6 +38,14 @@ state() {
   entry
 }
 
+# The Start-menu shortcut starts the program in the install folder (the link holds the path).
+expect_shortcut() {
+  [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+  { strings -el "$shortcut"; strings "$shortcut"; } |
+    grep -F "$location\\VardakEntityHelper.exe" >/dev/null ||
+    fail "the shortcut does not start $location\\VardakEntityHelper.exe"
+}
+
 wine  # makes the prefix
 programs=$(unix_path "$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")
 shortcut="$programs/Vardak Entity Helper.lnk"
@@ -54,9 +63,7 @@ entry | sed 's/^/    /'
 files=$(cd "$folder" && ls)
 [ "$files" = $'LICENSE.txt\nUninstall.exe\nVardakEntityHelper.exe' ] ||
   fail "the folder holds: $files"
-[ -f "$shortcut" ] || fail "no Start-menu shortcut"
-{ strings -el "$shortcut"; strings "$shortcut"; } | grep -qF "$location\\VardakEntityHelper.exe" ||
-  fail "the shortcut does not start $location\\VardakEntityHelper.exe"
+expect_shortcut
 
 expect_value() {
   local actual
@@ -82,11 +89,29 @@ say "installed: files, shortcut and entry as expected"
 "$repo_root/tests/windows/end_to_end.sh" "$wine_run" "$prefix" "$folder/VardakEntityHelper.exe" \
   "$scratch/screenshots"
 
+# expect_one_entry WHEN: one uninstall entry of the program, of all the entries there are.
+expect_one_entry() {
+  local count
+  count=$(wine reg query "${uninstall_key%\\*}" /s | tr -d '\r' |
+    grep -c '^    DisplayName    REG_SZ    Vardak Entity Helper$' || true)
+  [ "$count" = 1 ] || fail "$count uninstall entries after $1"
+}
+
 wine "$setup" /S || fail "installing again exited with $?"
-count=$(wine reg query "${uninstall_key%\\*}" /s | tr -d '\r' |
-  grep -c '^    DisplayName    REG_SZ    Vardak Entity Helper$')
-[ "$count" = 1 ] || fail "$count uninstall entries after installing again"
+expect_one_entry "installing again"
 say "installing again left one entry"
+
+# Another folder given with /D= moves the install there: one entry, nothing left behind.
+old_folder=$folder
+wine "$setup" /S '/D=C:\Tools\VardakEntityHelper' || fail "installing with /D= exited with $?"
+location=$(value InstallLocation)
+[ "$location" = 'C:\Tools\VardakEntityHelper' ] || fail "/D= installed in $location"
+folder=$(unix_path "$location")
+[ ! -e "$old_folder" ] || fail "the install moved with /D= left $old_folder behind"
+[ -f "$folder/VardakEntityHelper.exe" ] || fail "nothing was installed in $folder"
+expect_shortcut
+expect_one_entry "installing with /D="
+say "installing with /D= moved the install to $location"
 
 installed=$(state)
 wine "$folder/VardakEntityHelper.exe" &
