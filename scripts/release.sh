@@ -20,7 +20,8 @@ ensure_packages "${required_packages[@]}" "${windows_build_packages[@]}" \
 
 if [ -n "${VEH_SIGN_PKCS12:-}" ]; then
   [ -f "$VEH_SIGN_PKCS12" ] && [ -f "${VEH_SIGN_PASSWORD_FILE:-}" ] || {
-    echo "VEH_SIGN_PKCS12 and VEH_SIGN_PASSWORD_FILE must name the certificate and its password file" >&2
+    echo "VEH_SIGN_PKCS12 and VEH_SIGN_PASSWORD_FILE must name the certificate and the file" \
+      "with its password" >&2
     exit 1
   }
   export VEH_SIGN_PKCS12 VEH_SIGN_PASSWORD_FILE
@@ -28,7 +29,8 @@ if [ -n "${VEH_SIGN_PKCS12:-}" ]; then
   echo "Signing the Windows program, its uninstaller and the setup with $VEH_SIGN_PKCS12"
 else
   signer=""
-  echo "Nothing is signed (set VEH_SIGN_PKCS12 and VEH_SIGN_PASSWORD_FILE to sign the Windows files)."
+  echo "Nothing is signed (set VEH_SIGN_PKCS12 and VEH_SIGN_PASSWORD_FILE to sign the" \
+    "Windows files)."
 fi
 
 # The Linux program with Debian's hardening, as a Debian build makes it.

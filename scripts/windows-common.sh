@@ -42,7 +42,8 @@ stage_windows() {
   local exe="$dir/app/vardak-entity-helper.exe"
   # strip stamps the .exe with the time it runs unless told a time: the link's, so that the same
   # program gives the same bytes.
-  SOURCE_DATE_EPOCH=$(stat -c %Y "$exe") x86_64-w64-mingw32-strip -o "$staging/VardakEntityHelper.exe" "$exe"
+  SOURCE_DATE_EPOCH=$(stat -c %Y "$exe") \
+    x86_64-w64-mingw32-strip -o "$staging/VardakEntityHelper.exe" "$exe"
   sed -e "s/@VERSION@/$version/" -e 's/$/\r/' "$repo_root/packaging/windows/README.txt" \
     >"$staging/README.txt"
   sed -e 's/$/\r/' "$repo_root/LICENSE" >"$staging/LICENSE.txt"

@@ -25,7 +25,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is $(field Version)"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture is $(field Architecture)"
 [ "$(field Section)" = utils ] || fail "Section is $(field Section)"
-[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer is $(field Maintainer)"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
+  fail "Maintainer is $(field Maintainer)"
 [[ "$(field Homepage)" == https://* ]] || fail "Homepage is $(field Homepage)"
 # Found by dpkg-shlibdeps from the program's libraries.
 [[ "$(field Depends)" == *"libqt6widgets6 (>= "* ]] || fail "Depends is $(field Depends)"
@@ -41,15 +42,19 @@ expected="usr/bin/$name
 usr/share/applications/$app_id.desktop
 usr/share/doc/$name/changelog.gz
 usr/share/doc/$name/copyright
-$(for size in 128 16 256 32 48 64; do echo "usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"; done)
+$(for size in 128 16 256 32 48 64; do
+  echo "usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"
+done)
 usr/share/icons/hicolor/scalable/apps/$app_id.svg
 usr/share/man/man1/$name.1.gz
 usr/share/metainfo/$app_id.metainfo.xml"
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort)
 [ "$files" = "$(sort <<<"$expected")" ] || fail "the package holds:"$'\n'"$files"
-[[ "$(readelf -S "$scratch/root/usr/bin/$name")" != *.debug_info* ]] || fail "the program is not stripped"
-[ "$(zcat "$scratch/root/usr/share/doc/$name/changelog.gz" | dpkg-parsechangelog -l- -S Version)" = \
-  "$version" ] || fail "the changelog's latest entry is not $version"
+[[ "$(readelf -S "$scratch/root/usr/bin/$name")" != *.debug_info* ]] ||
+  fail "the program is not stripped"
+changelog="$scratch/root/usr/share/doc/$name/changelog.gz"
+[ "$(zcat "$changelog" | dpkg-parsechangelog -l- -S Version)" = "$version" ] ||
+  fail "the changelog's latest entry is not $version"
 grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   "$scratch/root/usr/share/doc/$name/copyright" || fail "the copyright file is not machine-readable"
 say "files as expected"

@@ -47,7 +47,8 @@ expect_shortcut() {
 }
 
 wine  # makes the prefix
-programs=$(unix_path "$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")
+app_data=$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')
+programs=$(unix_path "$app_data\\Microsoft\\Windows\\Start Menu\\Programs")
 shortcut="$programs/Vardak Entity Helper.lnk"
 
 wine "$setup" /S || fail "the silent install exited with $?"
