@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Windows program and its tests, then runs them under Wine on an X display (an Xvfb
-# of its own when DISPLAY is unset): every test suite through CTest, then the real program end
-# to end. With VEH_UPDATE_SCREENSHOTS=1 the end-to-end run refreshes docs/screenshots/windows-*.
+# Builds the Windows program and its tests, then runs them under Wine on an Xvfb of its own:
+# every test suite through CTest, then the real program end to end. With
+# VEH_UPDATE_SCREENSHOTS=1 the end-to-end run refreshes docs/screenshots/windows-*.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/windows-common.sh"
 
 ensure_packages "${windows_build_packages[@]}" "${windows_test_packages[@]}"
 build_windows
 pack_windows >/dev/null
-ensure_display
+start_own_display
+at_exit 'stop_wine "$wine_prefix"'
 
 # Makes the prefix the first time and starts Wine's services.
 "$wine_run" "$wine_prefix"

@@ -1,25 +1,50 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test headless: offscreen, the GUI
-# tests again on a headless Wayland compositor, everything under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Windows build under Wine.
+# Installs what is missing, builds everything and runs every test headless, in passes:
+#   offscreen  every suite on Qt's offscreen platform
+#   wayland    the GUI suites again on a headless Wayland compositor
+#   sanitize   every suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   windows    the Windows build's suites and the program end to end under Wine
+#   release    the files of scripts/release.sh, each installed, started and removed again
+# ./scripts/test.sh runs them all; ./scripts/test.sh PASS... only those named (for instance
+# `./scripts/test.sh offscreen wayland` for the Linux passes alone).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
+all_passes=(offscreen wayland sanitize windows release)
+passes=("$@")
+((${#passes[@]} > 0)) || passes=("${all_passes[@]}")
+for pass in "${passes[@]}"; do
+  [[ " ${all_passes[*]} " == *" $pass "* ]] ||
+    { echo "No pass '$pass'; the passes are: ${all_passes[*]}" >&2; exit 2; }
+done
+wanted() { [[ " ${passes[*]} " == *" $1 "* ]]; }
+
 ensure_packages "${required_packages[@]}" "${test_packages[@]}"
 
-configure_build "$build_dir"
-cmake --build "$build_dir"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
-# Qt 6.4's Wayland client once aborted in libwayland (wl_proxy_unref) amid the soak's 600
-# openings and never again in 16 runs: a test that fails there gets one more try.
-with_headless_wayland ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" -L gui \
-  --repeat until-pass:2
-
-sanitizer_dir="$repo_root/build-sanitize"
-configure_build "$sanitizer_dir" -DVEH_SANITIZE=ON -DVEH_BUILD_BENCHMARKS=OFF
-cmake --build "$sanitizer_dir"
-QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$sanitizer_dir" --output-on-failure -j "$(nproc)"
-
-"$repo_root/scripts/test-windows.sh"
+if wanted offscreen || wanted wayland; then
+  configure_build "$build_dir"
+  cmake --build "$build_dir"
+fi
+if wanted offscreen; then
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+fi
+if wanted wayland; then
+  # Qt 6.4's Wayland client once aborted in libwayland (wl_proxy_unref) amid the soak's 600
+  # openings and never again in 16 runs: a test that fails there gets one more try.
+  with_headless_wayland ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" -L gui \
+    --repeat until-pass:2
+fi
+if wanted sanitize; then
+  sanitizer_dir="$repo_root/build-sanitize"
+  configure_build "$sanitizer_dir" -DVEH_SANITIZE=ON -DVEH_BUILD_BENCHMARKS=OFF
+  cmake --build "$sanitizer_dir"
+  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$sanitizer_dir" --output-on-failure -j "$(nproc)"
+fi
+if wanted windows; then
+  "$repo_root/scripts/test-windows.sh"
+fi
+if wanted release; then
+  "$repo_root/scripts/test-release.sh"
+fi

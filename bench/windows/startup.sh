@@ -10,7 +10,8 @@ runs=${1:-15}
 ensure_packages "${windows_build_packages[@]}" "${windows_test_packages[@]}"
 build_windows
 pack_windows >/dev/null
-ensure_display
+start_own_display
+at_exit 'stop_wine "$wine_prefix"'
 # Makes the prefix the first time and starts Wine's services, which stay between the runs.
 "$wine_run" "$wine_prefix"
 

@@ -2,41 +2,20 @@
 # end_to_end.sh WINE_RUN PREFIX EXE SCREENSHOT_DIR: starts the Windows program under Wine on the
 # X display in DISPLAY, checks that the launcher comes up with its caption, opens each helper
 # from its button and closes it again, asks for Help with F1, saves a screenshot of each of the
-# four windows, closes the launcher and expects the program to exit with 0. Wine shows the windows without a window
-# manager, so each window is given the keyboard focus before keys are sent to it.
+# four windows, closes the launcher and expects the program to exit with 0.
 set -euo pipefail
 wine_run=$1 prefix=$2 exe=$3 screenshots=$4
 mkdir -p "$screenshots"
 
-timeout_seconds=30
 fail() {
   echo "end-to-end: $*" >&2
   exit 1
 }
-
-# The X window of the visible top-level window with exactly this caption, once it is there.
-wait_for_window() {
-  local caption=$1 deadline=$((SECONDS + timeout_seconds)) window
-  while ((SECONDS < deadline)); do
-    window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && { echo "$window"; return 0; }
-    sleep 0.1
-  done
-  fail "no window \"$caption\" within ${timeout_seconds} s"
-}
-
-wait_until_gone() {
-  local caption=$1 deadline=$((SECONDS + timeout_seconds))
-  while ((SECONDS < deadline)); do
-    xdotool search --onlyvisible --name "^${caption}\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window \"$caption\" still open after ${timeout_seconds} s"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/x11_windows.sh"
 
 # Saves the window, active, once two captures in a row agree: it has finished painting.
 screenshot() {
-  local window=$1 file=$2 previous="" current deadline=$((SECONDS + timeout_seconds))
+  local window=$1 file=$2 previous="" current deadline=$((SECONDS + window_timeout_seconds))
   xdotool windowfocus --sync "$window"
   while ((SECONDS < deadline)); do
     import -window "$window" "$file.tmp.png"
@@ -46,13 +25,6 @@ screenshot() {
     sleep 0.2
   done
   fail "window $window kept changing"
-}
-
-press() {
-  local window=$1
-  shift
-  xdotool windowfocus --sync "$window"
-  xdotool key "$@"
 }
 
 "$wine_run" "$prefix" "$exe" &
