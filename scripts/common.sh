@@ -12,7 +12,7 @@ required_packages=(
 )
 # What only the tests need: the validators of the installed desktop files and manual page, and a
 # headless Wayland compositor with Qt's Wayland plugin.
-test_packages=(desktop-file-utils appstream libxml2-utils man-db weston qt6-wayland)
+test_packages=(desktop-file-utils appstream libxml2-utils man-db weston qt6-wayland xvfb)
 
 # Commands run when the script ends, however it ends (an interrupted test leaves no compositor,
 # X server or folder behind); the latest registered runs first.
@@ -74,8 +74,9 @@ configure_build() {
   cmake -S "$repo_root" -B "$dir" -G Ninja -DVEH_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
 }
 
-# with_headless_wayland COMMAND...: runs COMMAND with Qt on a headless Weston of its own, which
-# ends with it.
+# with_headless_wayland COMMAND...: runs COMMAND with Qt on a Weston of its own, which ends with
+# it. Weston runs inside an Xvfb (its X11 backend) rather than on its headless backend: that one
+# has no seat, and without a seat no Wayland client can use the clipboard.
 wayland_pid="" wayland_runtime=""
 stop_headless_wayland() {
   [ -n "$wayland_pid" ] && kill "$wayland_pid" 2>/dev/null && wait "$wayland_pid" 2>/dev/null
@@ -85,10 +86,11 @@ stop_headless_wayland() {
 with_headless_wayland() {
   local socket=veh-wayland rc=0
   at_exit stop_headless_wayland
+  [ -n "$xvfb_pid" ] || start_own_display
   wayland_runtime=$(mktemp -d)
   chmod 700 "$wayland_runtime"
-  XDG_RUNTIME_DIR=$wayland_runtime weston --backend=headless-backend.so --socket=$socket \
-    --idle-time=0 >"$wayland_runtime/weston.log" 2>&1 &
+  XDG_RUNTIME_DIR=$wayland_runtime weston --backend=x11-backend.so --use-pixman --width=1280 \
+    --height=1024 --socket=$socket --idle-time=0 >"$wayland_runtime/weston.log" 2>&1 &
   wayland_pid=$!
   local deadline=$((SECONDS + 10))
   until [ -S "$wayland_runtime/$socket" ]; do

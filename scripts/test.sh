@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless, in passes:
 #   offscreen  every suite on Qt's offscreen platform
-#   wayland    the GUI suites again on a headless Wayland compositor
+#   wayland    the GUI suites again on a Wayland compositor of their own, in an Xvfb
 #   sanitize   every suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   windows    the Windows build's suites and the program end to end under Wine
 #   release    the files of scripts/release.sh, each installed, started and removed again
@@ -29,10 +29,7 @@ if wanted offscreen; then
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
 fi
 if wanted wayland; then
-  # Qt 6.4's Wayland client once aborted in libwayland (wl_proxy_unref) amid the soak's 600
-  # openings and never again in 16 runs: a test that fails there gets one more try.
-  with_headless_wayland ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" -L gui \
-    --repeat until-pass:2
+  with_headless_wayland ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" -L gui
 fi
 if wanted sanitize; then
   sanitizer_dir="$repo_root/build-sanitize"
