@@ -37,6 +37,14 @@ void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps);
 bool IsShown(const CWnd& window);
 bool IsEnabled(const CWnd& window);
 
+// How a user moves a slider: an arrow key pressed and let go, the thumb dragged to an end, a
+// click on the track beside the thumb, one notch of the wheel; each towards the end with more
+// room, so that the slider moves.
+enum class SliderGesture { kKey, kDragThumb, kClickTrack, kWheel };
+// Does it with real input to the real control, and returns once everything the input caused
+// has been handled.
+void MoveSliderByHand(CDialog& dialog, int id, SliderGesture gesture);
+
 // Puts text on the clipboard, or clears it; false where this session may not (a Wayland client
 // without the keyboard focus), so that a test can say so and stop.
 bool SetClipboardText(const std::string& text);
