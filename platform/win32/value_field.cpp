@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cstring>
+#include <string>
 
 #include "platform/additions.h"
 
@@ -53,7 +54,9 @@ void ShowContextMenu(HWND field, LPARAM where, bool takesPaste) {
   const UINT withText = GetWindowTextLengthA(field) > 0 ? MF_ENABLED : MF_GRAYED;
   AppendMenuA(menu, MF_STRING | withText, kCopy, "&Copy\tCtrl+C");
   if (takesPaste) {
-    const UINT withClipboardText = IsClipboardFormatAvailable(CF_TEXT) ? MF_ENABLED : MF_GRAYED;
+    std::string text;
+    const UINT withClipboardText =
+        GetClipboardText(text) != ClipboardRead::kNoText ? MF_ENABLED : MF_GRAYED;
     AppendMenuA(menu, MF_STRING | withClipboardText, kPasteValue, "Paste &Value\tCtrl+V");
   }
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);

@@ -45,8 +45,9 @@ enum class SliderGesture { kKey, kDragThumb, kClickTrack, kWheel };
 // has been handled.
 void MoveSliderByHand(CDialog& dialog, int id, SliderGesture gesture);
 
-// Puts text on the clipboard, or clears it; false where this session may not (a Wayland client
-// without the keyboard focus), so that a test can say so and stop.
+// Puts text, given in UTF-8, on the clipboard as Unicode text, as programs put it there, or
+// clears the clipboard; false where this session may not (a Wayland client without the
+// keyboard focus), so that a test can say so and stop.
 bool SetClipboardText(const std::string& text);
 bool ClearClipboard();
 

@@ -84,21 +84,6 @@ TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
   });
 }
 
-TEST_F(ClassesByHand, PastedTextIsReadWholeNulIncluded) {
-  SKIP_WITHOUT_CLIPBOARD();
-  MessageBoxRecorder boxes;
-  RunModal(dialog, [&] {
-    QApplication::clipboard()->setText(QString::fromLatin1("12\0abc", 6));
-    Field()->setFocus();
-    Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Field()->text(), "");
-    dialog.EndDialog(IDOK);
-  });
-  EXPECT_EQ(boxes.Texts(),
-            std::vector<std::string>({"Not a valid classes value: 12\xB7"
-                                      "abc\nPaste a whole number such as 130, -1 or 0x82."}));
-}
-
 TEST_F(ClassesByHand, CopyWithNothingSelectedCopiesTheWholeValue) {
   SKIP_WITHOUT_CLIPBOARD();
   RunModal(dialog, [&] {
