@@ -93,6 +93,18 @@ LRESULT CALLBACK ValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
         return 0;
       }
       break;
+    case WM_KEYDOWN:
+      // The other keys for paste and copy of any edit box; a read-only box would paste nothing
+      // and copy only a selection.
+      if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0) != (GetKeyState(VK_CONTROL) < 0)) {
+        if (GetKeyState(VK_SHIFT) < 0) {
+          SendMessageA(field, WM_PASTE, 0, 0);
+        } else {
+          CopyValue(field);
+        }
+        return 0;
+      }
+      break;
     case WM_COPY:
       return CopyValue(field);
     case WM_PASTE:
