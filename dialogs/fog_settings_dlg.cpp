@@ -1,5 +1,8 @@
 #include "dialogs/fog_settings_dlg.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "logic/apply_fog.h"
 #include "logic/preview_pixels.h"
 #include "platform/cslider_ctrl.h"
@@ -10,6 +13,11 @@
 namespace {
 
 constexpr int kSliderMaximum = 100;
+constexpr unsigned kSliders[] = {IDC_FOG_RED, IDC_FOG_GREEN, IDC_FOG_BLUE, IDC_FOG_ALPHA};
+
+// The update a slider's change asks for, posted so that it comes once the input behind the
+// change has been handled.
+constexpr UINT WM_FOG_DEFERRED_UPDATE = WM_APP + 1;
 
 }  // namespace
 
@@ -24,6 +32,7 @@ const MessageMap* CFogSettingsDlg::GetThisMessageMap() {
       MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_GREEN),
       MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_RED),
       MapHScroll<&CFogSettingsDlg::OnHScroll>(),
+      MapMessage<WM_FOG_DEFERRED_UPDATE, &CFogSettingsDlg::OnDeferredUpdate>(),
       MapMessage<WM_DESTROY, &CFogSettingsDlg::OnDestroy>(),
   };
   static const MessageMap map{CDialog::GetThisMessageMap(), entries};
@@ -32,6 +41,7 @@ const MessageMap* CFogSettingsDlg::GetThisMessageMap() {
 
 BOOL CFogSettingsDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  m_bUpdatePending = false;  // what a window before this one posted went with it
   m_pPreviewBitmap = std::make_unique<CBitmap>();
   m_pPreviewBitmap->Attach(
       LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(IDB_FOG_SAMPLE))));
@@ -62,14 +72,35 @@ void CFogSettingsDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CFogSettingsDlg::OnSliderReleased(NMHDR*, LRESULT* pResult) {
+  m_bUpdatePending = false;
   UpdateFog();
   *pResult = 0;
 }
 
-// The keys and the wheel move a slider without holding the mouse, so no release follows them:
-// update after each such change. While the mouse holds a slider, its release does the update.
-void CFogSettingsDlg::OnHScroll(UINT, UINT, CWnd*) {
-  if (GetCapture() == nullptr) {
+// One user action, one update. A key or the wheel moves a slider without holding the mouse and
+// may close its move with TB_ENDTRACK; a click on the track moves it a page just before the
+// mouse is held. So a change asks for one update that comes after the input behind it, and
+// does it only if no slider holds the mouse then: a mouse action's release does the update.
+// A drag's TB_THUMBTRACK and a move's closing TB_ENDTRACK ask for nothing.
+void CFogSettingsDlg::OnHScroll(UINT nSBCode, UINT, CWnd*) {
+  if (nSBCode == TB_THUMBTRACK || nSBCode == TB_ENDTRACK || m_bUpdatePending) {
+    return;
+  }
+  m_bUpdatePending = PostMessageA(m_hWnd, WM_FOG_DEFERRED_UPDATE, 0, 0) != FALSE;
+  if (!m_bUpdatePending) {
+    UpdateFog();  // no room left to post: at once rather than never
+  }
+}
+
+void CFogSettingsDlg::OnDeferredUpdate() {
+  if (!m_bUpdatePending) {
+    return;  // a release has updated meanwhile
+  }
+  m_bUpdatePending = false;
+  const HWND holder = GetCapture();
+  if (std::none_of(std::begin(kSliders), std::end(kSliders), [this, holder](unsigned id) {
+        return GetDlgItem(static_cast<int>(id))->m_hWnd == holder;
+      })) {
     UpdateFog();
   }
 }

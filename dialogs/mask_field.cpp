@@ -8,10 +8,12 @@
 namespace {
 
 constexpr std::size_t kShownPasteLength = 40;
-constexpr char kShownControlCharacter = '\xB7';  // a middle dot in the program's 8-bit text
+// ASCII, so that it stands for itself in every code page (a byte above 0x7F may start a
+// two-byte character and swallow the next).
+constexpr char kShownControlCharacter = '?';
 
 // The start of what was pasted, as the refusal quotes it: line breaks, tabs and NULs show as
-// dots, so that the quote stays on its line and whole.
+// question marks, so that the quote stays on its line and whole.
 std::string QuotedPaste(const std::string& pasted) {
   std::string quoted = pasted.substr(0, kShownPasteLength);
   for (char& c : quoted) {
@@ -54,7 +56,13 @@ void ToggleAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layo
 
 void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout) {
   std::string pasted;
-  if (!platform::GetClipboardText(pasted) || IsBlank(pasted)) {
+  const platform::ClipboardRead read = platform::GetClipboardText(pasted);
+  if (read == platform::ClipboardRead::kBusy) {
+    dialog.MessageBoxA(
+        "The clipboard is in use by another program. Try the paste again in a moment.");
+    return;
+  }
+  if (read == platform::ClipboardRead::kNoText || IsBlank(pasted)) {
     dialog.MessageBoxA("The clipboard holds no text to paste.");
     return;
   }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/additions.h"
 #include "platform/win_types.h"
 
 class CDialog;
@@ -22,6 +23,7 @@ struct DialogTemplate;
 
 // Windows and messages.
 LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);  // now, answered
+BOOL PostMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);  // once idle; FALSE: gone
 BOOL ShowWindow(HWND hWnd, int nCmdShow);     // SW_SHOW or SW_HIDE; whether it was visible
 BOOL IsIconic(HWND hWnd);                     // minimised
 BOOL GetClientRect(HWND hWnd, RECT* lpRect);  // from (0, 0)
@@ -51,8 +53,8 @@ BOOL DeleteObject(HGDIOBJ hObject);  // FALSE for a null or deleted object
 namespace platform {
 
 // The additions (platform/additions.h).
-bool GetClipboardText(std::string& text);    // every character, as the program's 8-bit text
-void SetToolTip(CWnd& window, LPCSTR text);  // empty: no tip
+ClipboardRead GetClipboardText(std::string& text);  // all of it, in the program's 8-bit text
+void SetToolTip(CWnd& window, LPCSTR text);         // empty: no tip
 
 namespace detail {
 

@@ -7,19 +7,21 @@
 #include <QWidget>
 
 #include "platform/cwnd.h"
+#include "platform/detail/clipboard_text.h"
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/window_record.h"
 
 namespace platform {
 
-bool GetClipboardText(std::string& text) {
+ClipboardRead GetClipboardText(std::string& text) {
+  text.clear();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) {
-    text.clear();
-    return false;
+    return ClipboardRead::kNoText;
   }
   text = qt::ToAnsi(data->text());
-  return true;
+  detail::DropTrailingNuls(text);
+  return ClipboardRead::kText;
 }
 
 void SetToolTip(CWnd& window, LPCSTR text) {

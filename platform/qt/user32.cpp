@@ -1,5 +1,6 @@
 #include "platform/user32.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -18,6 +19,17 @@ LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   return record->procedure(hWnd, message, wParam, lParam);
+}
+
+BOOL PostMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (Window(hWnd) == nullptr) {
+    return FALSE;
+  }
+  // A handle is never reused, so a window gone meanwhile simply drops the message.
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [=] { SendMessageA(hWnd, message, wParam, lParam); },
+      Qt::QueuedConnection);
+  return TRUE;
 }
 
 BOOL ShowWindow(HWND hWnd, int nCmdShow) {

@@ -1,26 +1,126 @@
-#include <cstring>
+#include <memory>
+#include <thread>
 
 #include "platform/additions.h"
 #include "platform/detail/backend_contract.h"
+#include "platform/detail/clipboard_text.h"
 
 namespace platform {
 
-bool GetClipboardText(std::string& text) {
-  text.clear();
-  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(nullptr)) {
+namespace {
+
+// Another program may hold the clipboard open for a moment while it writes.
+constexpr int kOpenTries = 10;
+constexpr DWORD kOpenRetryMilliseconds = 10;
+// How long a paste waits for an owner that hands its text over only when asked.
+constexpr DWORD kRenderingWaitMilliseconds = 1000;
+
+struct Reading {
+  ClipboardRead result = ClipboardRead::kNoText;
+  std::string text;
+};
+
+// In the system's code page, with '?' for what it lacks: never a look-alike (a full-width digit
+// is no digit, U+2212 no minus sign), so that such text is refused as on every other system.
+std::string ToAnsi(const wchar_t* characters, std::size_t count) {
+  // The UTF-8 code page has every character and takes neither the flag nor a default.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* unknown = utf8 ? nullptr : "?";
+  const auto length = static_cast<int>(count);
+  const int size =
+      WideCharToMultiByte(CP_ACP, flags, characters, length, nullptr, 0, unknown, nullptr);
+  std::string text(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, flags, characters, length, text.data(), size, unknown, nullptr);
+  return text;
+}
+
+// The whole block, not up to its first NUL: another program wrote it.
+bool ReadBlock(UINT format, std::string& text) {
+  const HANDLE data = GetClipboardData(format);
+  const void* bytes = data != nullptr ? GlobalLock(data) : nullptr;
+  if (bytes == nullptr) {
     return false;
   }
-  bool read = false;
-  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-      // Another program wrote this block: trust its size, not a terminating NUL.
-      text.assign(bytes, strnlen(bytes, GlobalSize(data)));
-      GlobalUnlock(data);
-      read = true;
+  const SIZE_T size = GlobalSize(data);
+  text = format == CF_UNICODETEXT
+             ? ToAnsi(static_cast<const wchar_t*>(bytes), size / sizeof(wchar_t))
+             : std::string(static_cast<const char*>(bytes), size);
+  GlobalUnlock(data);
+  detail::DropTrailingNuls(text);
+  return true;
+}
+
+Reading ReadClipboard() {
+  bool opened = false;
+  for (int attempt = 0; attempt < kOpenTries && !opened; ++attempt) {
+    opened = OpenClipboard(nullptr) != FALSE;
+    if (!opened) {
+      Sleep(kOpenRetryMilliseconds);
     }
   }
+  if (!opened) {
+    return {ClipboardRead::kBusy, {}};
+  }
+  Reading reading;
+  // Unicode text whenever there is any: 8-bit text only where a program offers nothing else.
+  const UINT format = IsClipboardFormatAvailable(CF_UNICODETEXT) ? CF_UNICODETEXT
+                      : IsClipboardFormatAvailable(CF_TEXT)      ? CF_TEXT
+                                                                 : 0;
+  if (format != 0 && ReadBlock(format, reading.text)) {
+    reading.result = ClipboardRead::kText;
+  }
   CloseClipboard();
-  return read;
+  return reading;
+}
+
+// Waits for the reading while answering what other threads send this one, and nothing else:
+// the clipboard's owner may be a window of this thread, which Windows asks to render its text,
+// and Wine to bring the clipboard up to date, before the reading can go on.
+bool AwaitTakingSentMessages(HANDLE done) {
+  const ULONGLONG deadline = GetTickCount64() + kRenderingWaitMilliseconds;
+  for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+    const DWORD woken = MsgWaitForMultipleObjects(
+        1, &done, FALSE, static_cast<DWORD>(deadline - now), QS_SENDMESSAGE);
+    if (woken != WAIT_OBJECT_0 + 1) {
+      return woken == WAIT_OBJECT_0;
+    }
+    MSG sent{};
+    PeekMessageA(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  return WaitForSingleObject(done, 0) == WAIT_OBJECT_0;
+}
+
+// What the reader and the caller share: the reader may outlive the call.
+struct SharedReading {
+  SharedReading() = default;
+  SharedReading(const SharedReading&) = delete;
+  SharedReading& operator=(const SharedReading&) = delete;
+  ~SharedReading() { CloseHandle(done); }
+
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  Reading reading;
+};
+
+}  // namespace
+
+// The reading runs on a thread of its own: an owner that renders its text only when asked
+// holds GetClipboardData for as long as it fails to answer, and nothing can cancel that. A
+// reader given up on waits on alone, as any program reading that owner's clipboard would, and
+// touches nothing but its own reading; it closes the clipboard and ends once the owner answers
+// or goes.
+ClipboardRead GetClipboardText(std::string& text) {
+  text.clear();
+  const auto shared = std::make_shared<SharedReading>();
+  std::thread([shared] {
+    shared->reading = ReadClipboard();
+    SetEvent(shared->done);
+  }).detach();
+  if (!AwaitTakingSentMessages(shared->done)) {
+    return ClipboardRead::kBusy;
+  }
+  text = std::move(shared->reading.text);
+  return shared->reading.result;
 }
 
 }  // namespace platform

@@ -10,6 +10,19 @@ constexpr WORD kTemplateVersion = 1;
 constexpr WORD kExtendedSignature = 0xFFFF;
 constexpr WORD kOrdinalMarker = 0xFFFF;
 constexpr WORD kNone = 0;
+// The program's dialog font, MS Sans Serif, is a bitmap font with no size above 144 DPI, where
+// the dialogs would stop growing; there the system's dialog font, which scales, stands in. Up
+// to 144 the template's own font keeps the dialogs as they have always looked (the shell font
+// is wider there and would clip texts).
+constexpr int kLargestBitmapFontDpi = 144;
+constexpr const char* kShellFont = "MS Shell Dlg";
+
+bool ScreenAboveBitmapFontSizes() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > kLargestBitmapFontDpi;
+}
 
 class TemplateWriter {
  public:
@@ -78,7 +91,9 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate) {
   out.Word(kExtendedSignature);
   out.Dword(0);  // help context
   out.Dword(dialogTemplate.exStyle);
-  out.Dword(dialogTemplate.style);
+  const bool setsFont = (dialogTemplate.style & DS_SETFONT) != 0;
+  const bool shellFont = setsFont && ScreenAboveBitmapFontSizes();
+  out.Dword(shellFont ? dialogTemplate.style | DS_SHELLFONT : dialogTemplate.style);
   out.Word(static_cast<WORD>(dialogTemplate.items.size()));
   out.Short(0);  // x and y: the dialog is placed when it starts
   out.Short(0);
@@ -87,11 +102,11 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate) {
   out.Word(kNone);  // menu
   out.Word(kNone);  // window class: the dialog class
   out.Text(dialogTemplate.caption);
-  if ((dialogTemplate.style & DS_SETFONT) != 0) {
+  if (setsFont) {
     out.Word(dialogTemplate.pointSize);
     out.Word(FW_DONTCARE);
     out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));  // italic, then character set
-    out.Text(dialogTemplate.fontName);
+    out.Text(shellFont ? kShellFont : dialogTemplate.fontName);
   }
   for (const DialogItemTemplate& item : dialogTemplate.items) {
     WriteItem(out, item);

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cstring>
+#include <string>
 
 #include "platform/additions.h"
 
@@ -53,7 +54,9 @@ void ShowContextMenu(HWND field, LPARAM where, bool takesPaste) {
   const UINT withText = GetWindowTextLengthA(field) > 0 ? MF_ENABLED : MF_GRAYED;
   AppendMenuA(menu, MF_STRING | withText, kCopy, "&Copy\tCtrl+C");
   if (takesPaste) {
-    const UINT withClipboardText = IsClipboardFormatAvailable(CF_TEXT) ? MF_ENABLED : MF_GRAYED;
+    std::string text;
+    const UINT withClipboardText =
+        GetClipboardText(text) != ClipboardRead::kNoText ? MF_ENABLED : MF_GRAYED;
     AppendMenuA(menu, MF_STRING | withClipboardText, kPasteValue, "Paste &Value\tCtrl+V");
   }
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -87,6 +90,18 @@ LRESULT CALLBACK ValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
       }
       if (wParam == kCtrlV && takesPaste != 0) {
         SendMessageA(field, WM_PASTE, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_KEYDOWN:
+      // The other keys for paste and copy of any edit box; a read-only box would paste nothing
+      // and copy only a selection.
+      if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0) != (GetKeyState(VK_CONTROL) < 0)) {
+        if (GetKeyState(VK_SHIFT) < 0) {
+          SendMessageA(field, WM_PASTE, 0, 0);
+        } else {
+          CopyValue(field);
+        }
         return 0;
       }
       break;

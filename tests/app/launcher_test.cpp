@@ -182,7 +182,7 @@ TEST_F(LauncherReopens, FogHelperStartsFromTheDefaultsAndTheCleanPicture) {
       IDC_OPEN_FOG,
       [&](CDialog& helper) {
         firstPicture = PictureBits(helper, IDC_FOG_PREVIEW);
-        StepSlider(helper, IDC_FOG_ALPHA, 100);
+        DragSlider(helper, IDC_FOG_ALPHA, 100);
         EXPECT_EQ(TextOf(helper, IDC_FOG_MASS), "100");
         EXPECT_NE(PictureBits(helper, IDC_FOG_PREVIEW), firstPicture);
       },

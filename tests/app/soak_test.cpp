@@ -12,7 +12,7 @@ constexpr int kRounds = 200;
 // A few clicks or slider moves in whichever helper is open, then "Done".
 void UseAndClose(CDialog& helper, unsigned button) {
   if (button == IDC_OPEN_FOG) {
-    StepSlider(helper, IDC_FOG_ALPHA, 51);
+    MoveSliderByHand(helper, IDC_FOG_ALPHA, SliderGesture::kKey);
     DragSlider(helper, IDC_FOG_RED, 40);
   } else {
     const unsigned firstBox = button == IDC_OPEN_CLASSES ? IDC_FIRST_CLASS : IDC_FIRST_GROUP;

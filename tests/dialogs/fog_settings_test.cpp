@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/entity_helper_app.h"
@@ -107,16 +109,25 @@ TEST_F(FogSettings, ReleasingAnySliderRereadsAllFour) {
   });
 }
 
-TEST_F(FogSettings, WithThePictureGoneEveryUpdateSaysSoOnce) {
+// With the picture gone, each update says so once: the boxes count the updates.
+TEST_F(FogSettings, EachMoveByHandUpdatesOnce) {
   MessageBoxRecorder boxes;
   RunModal(dialog, [&] {
     ASSERT_TRUE(DeleteObject(ShownBitmap()));
-    StepSlider(dialog, IDC_FOG_ALPHA, 51);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>({"Set bits failed"}));
-    EXPECT_EQ(TextOf(dialog, IDC_FOG_MASS), "51");
-    DragSlider(dialog, IDC_FOG_ALPHA, 40);
-    EXPECT_EQ(boxes.Texts().size(), 2u);
-    EXPECT_EQ(TextOf(dialog, IDC_FOG_MASS), "40");
+    for (const SliderGesture gesture : {SliderGesture::kKey, SliderGesture::kDragThumb,
+                                        SliderGesture::kClickTrack, SliderGesture::kWheel}) {
+      SCOPED_TRACE(static_cast<int>(gesture));
+      const int before = SliderPosition(dialog, IDC_FOG_ALPHA);
+      const std::size_t updates = boxes.Texts().size();
+      MoveSliderByHand(dialog, IDC_FOG_ALPHA, gesture);
+      const int after = SliderPosition(dialog, IDC_FOG_ALPHA);
+      // Wine's trackbar leaves the wheel to its dialog; every other gesture moves it.
+      EXPECT_TRUE(after != before || gesture == SliderGesture::kWheel);
+      EXPECT_EQ(boxes.Texts().size() - updates, after != before ? 1u : 0u);
+      EXPECT_EQ(TextOf(dialog, IDC_FOG_MASS), std::to_string(after));
+    }
+    EXPECT_EQ(std::count(boxes.Texts().begin(), boxes.Texts().end(), "Set bits failed"),
+              static_cast<std::ptrdiff_t>(boxes.Texts().size()));
     Click(dialog, IDOK);
   });
 }
@@ -130,7 +141,7 @@ TEST_F(FogSettings, WithoutTheSamplePictureItOpensOnFogOverBlack) {
     for (std::size_t i = 0; i < kPreviewByteCount; ++i) {
       ASSERT_EQ(dialog.m_pFoggedBits[i], i % 4 == kPreviewFourthByte ? 0 : 126) << i;
     }
-    StepSlider(dialog, IDC_FOG_BLUE, 99);
+    MoveSliderByHand(dialog, IDC_FOG_BLUE, SliderGesture::kKey);
     EXPECT_EQ(TextOf(dialog, IDC_FOG_DECEL), "99");
     EXPECT_EQ(boxes.Texts().size(), 4u);
     Click(dialog, IDOK);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "app/entity_helper_app.h"
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
@@ -12,6 +16,7 @@
 
 namespace {
 
+using namespace std::string_view_literals;
 using Labels = std::vector<std::string>;
 
 // The boxes of a calculator that are ticked, by label.
@@ -68,46 +73,70 @@ TEST_F(PasteValue, ValidValuesTickTheirBoxesAndKeepBitsNoClassNames) {
   });
 }
 
-TEST_F(PasteValue, AnythingElseChangesNothingAndSaysSo) {
-  MessageBoxRecorder boxes;
-  RunModal(dialog, [&] {
-    Click(dialog, IDC_FIRST_CLASS + 9);  // Grunt
-    const std::string longText(50, 'x');
-    for (const std::string& text :
-         {std::string("words"), std::string("12 13"), std::string("4294967296"), longText}) {
-      if (!Paste(text)) {
-        return;
-      }
-      EXPECT_EQ(TickedClasses(), Labels({"Grunt"}));
-      EXPECT_EQ(Value(), "2");
-    }
-    const std::string accepted = "\nPaste a whole number such as 130, -1 or 0x82.";
-    EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>(
-                  {"Not a valid classes value: words" + accepted,
-                   "Not a valid classes value: 12 13" + accepted,
-                   "Not a valid classes value: 4294967296" + accepted,
-                   "Not a valid classes value: " + longText.substr(0, 40) + accepted}));
-    Click(dialog, IDOK);
-  });
-}
+enum class Outcome { kValue, kRefused, kNoText };
 
-TEST_F(PasteValue, AnEmptyClipboardIsSaidToHoldNoText) {
+// A clipboard text (UTF-8 here, Unicode on the clipboard) and what its paste gives: the value
+// it shows, or the refusal quoting it as shown, or the word that there is no text.
+struct PasteCase {
+  std::string_view clipboard;
+  Outcome outcome;
+  std::string_view shown;
+};
+
+constexpr PasteCase kPastes[] = {
+    {"130", Outcome::kValue, "130"},
+    {" 0x10000\n", Outcome::kValue, "65536"},
+    {"12\0\0"sv, Outcome::kValue, "12"},  // NULs that end a text are no part of it
+    {"words", Outcome::kRefused, "words"},
+    {"12 13", Outcome::kRefused, "12 13"},
+    {"4294967296", Outcome::kRefused, "4294967296"},
+    {"12\0 34"sv, Outcome::kRefused, "12? 34"},  // a NUL inside one is
+    {"1\t2\r\n", Outcome::kRefused, "1?2??"},
+    {"\uFF11\uFF13\uFF10", Outcome::kRefused, "???"},  // full-width digits are no digits
+    {"\u22121", Outcome::kRefused, "?1"},              // nor is the minus sign U+2212 a '-'
+    {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", Outcome::kRefused,
+     "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+    {"", Outcome::kNoText, ""},
+    {" \n", Outcome::kNoText, ""},
+};
+
+TEST_F(PasteValue, EachClipboardTextGivesItsValueOrSaysWhyNot) {
   MessageBoxRecorder boxes;
   RunModal(dialog, [&] {
-    Click(dialog, IDC_FIRST_CLASS + 9);  // Grunt
-    for (const std::string& blank : {std::string(), std::string(" \n")}) {
-      if (!Paste(blank)) {
+    for (const PasteCase& paste : kPastes) {
+      SCOPED_TRACE(std::string(paste.clipboard));
+      const std::string value = Value();
+      const Labels ticked = TickedClasses();
+      const std::size_t shown = boxes.Texts().size();
+      if (!Paste(std::string(paste.clipboard))) {
         return;
       }
+      const std::vector<std::string> said(
+          boxes.Texts().begin() + static_cast<std::ptrdiff_t>(shown), boxes.Texts().end());
+      switch (paste.outcome) {
+        case Outcome::kValue:
+          EXPECT_EQ(Value(), paste.shown);
+          EXPECT_TRUE(said.empty());
+          continue;
+        case Outcome::kRefused:
+          EXPECT_EQ(said, std::vector<std::string>(
+                              {"Not a valid classes value: " + std::string(paste.shown) +
+                               "\nPaste a whole number such as 130, -1 or "
+                               "0x82."}));
+          break;
+        case Outcome::kNoText:
+          EXPECT_EQ(said, std::vector<std::string>({"The clipboard holds no text to paste."}));
+          break;
+      }
+      EXPECT_EQ(Value(), value);
+      EXPECT_EQ(TickedClasses(), ticked);
     }
     if (!ClearClipboard()) {
       dialog.EndDialog(IDCANCEL);
       GTEST_SKIP() << "this session cannot clear the clipboard";
     }
     PasteInto(dialog, IDC_CLASSES_VALUE);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, "The clipboard holds no text to paste."));
-    EXPECT_EQ(Value(), "2");
+    EXPECT_EQ(boxes.Texts().back(), "The clipboard holds no text to paste.");
     Click(dialog, IDOK);
   });
 }

@@ -38,8 +38,17 @@ void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps);
 bool IsShown(const CWnd& window);
 bool IsEnabled(const CWnd& window);
 
-// Puts text on the clipboard, or clears it; false where this session may not (a Wayland client
-// without the keyboard focus), so that a test can say so and stop.
+// How a user moves a slider: an arrow key pressed and let go, the thumb dragged to an end, a
+// click on the track beside the thumb, one notch of the wheel; each towards the end with more
+// room, so that the slider moves.
+enum class SliderGesture { kKey, kDragThumb, kClickTrack, kWheel };
+// Does it with real input to the real control, and returns once everything the input caused
+// has been handled.
+void MoveSliderByHand(CDialog& dialog, int id, SliderGesture gesture);
+
+// Puts text, given in UTF-8, on the clipboard as Unicode text, as programs put it there, or
+// clears the clipboard; false where this session may not (a Wayland client without the
+// keyboard focus), so that a test can say so and stop.
 bool SetClipboardText(const std::string& text);
 bool ClearClipboard();
 

@@ -73,13 +73,6 @@ void DragSlider(CWnd& dialog, int id, int position) {
   dialog.SendMessage(WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&released));
 }
 
-void StepSlider(CWnd& dialog, int id, int position) {
-  CWnd& slider = Control(dialog, id);
-  slider.SendMessage(TBM_SETPOS, TRUE, position);
-  dialog.SendMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, static_cast<WORD>(position)),
-                     reinterpret_cast<LPARAM>(slider.m_hWnd));
-}
-
 std::vector<std::uint8_t> PictureBits(const CWnd& dialog, int id) {
   const auto shown =
       reinterpret_cast<HBITMAP>(Control(dialog, id).SendMessage(STM_GETIMAGE, IMAGE_BITMAP));

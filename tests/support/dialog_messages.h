@@ -23,8 +23,6 @@ int SliderPosition(const CWnd& dialog, int id);
 void PlaceSlider(CWnd& dialog, int id, int position);
 // A drag of the slider to `position`, reported when the mouse lets go.
 void DragSlider(CWnd& dialog, int id, int position);
-// A key or wheel move of the slider to `position`, reported at once.
-void StepSlider(CWnd& dialog, int id, int position);
 
 // The bits of the bitmap a picture control shows; empty when it shows none.
 std::vector<std::uint8_t> PictureBits(const CWnd& dialog, int id);

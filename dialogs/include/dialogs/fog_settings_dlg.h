@@ -29,10 +29,15 @@ class CFogSettingsDlg : public CDialog {
 
   void OnSliderReleased(NMHDR* pNMHDR, LRESULT* pResult);
   void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
+  void OnDeferredUpdate();
   void OnDestroy();
 
   // Reads all four sliders, writes the four fields and redraws the preview.
   void UpdateFog();
   // Blends the fog over the clean picture and puts the result on the screen.
   void ShowFog();
+
+ private:
+  // An update asked for by a slider's change and not yet made.
+  bool m_bUpdatePending = false;
 };

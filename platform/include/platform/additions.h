@@ -21,9 +21,16 @@ inline constexpr UINT kPasteValueNotification = 0x0F01;
 // texts, and its icons and bitmaps where the backend keeps no resources of its own.
 void SetResourceTable(const ResourceTable* table);
 
-// The clipboard's text, every byte of it as 8-bit text; false, with an empty text, when the
-// clipboard holds no text.
-bool GetClipboardText(std::string& text);
+// What a reading of the clipboard found.
+enum class ClipboardRead {
+  kText,    // text, now in `text`
+  kNoText,  // nothing that is text
+  kBusy,    // another program held the clipboard, or never handed its text over
+};
+
+// The clipboard's text as the program's 8-bit text: every character of it, a character that
+// has no 8-bit form as '?', only NULs at its end dropped. `text` is empty unless kText.
+ClipboardRead GetClipboardText(std::string& text);
 
 // A tip shown while the mouse rests on the window; an empty text removes it.
 void SetToolTip(CWnd& window, LPCSTR text);

@@ -7,6 +7,9 @@
 // The window and painting services the dialogs call, addressed by handle, with Win32's meanings;
 // on Windows they are the system's own.
 LRESULT SendMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Delivers the message once control is back in the message loop, unless the window has gone by
+// then; FALSE when there is no such window now.
+BOOL PostMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsIconic(HWND hWnd);
 BOOL GetClientRect(HWND hWnd, RECT* lpRect);

@@ -23,6 +23,7 @@ inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_HSCROLL = 0x0114;
 inline constexpr UINT WM_PASTE = 0x0302;
 inline constexpr UINT WM_USER = 0x0400;
+inline constexpr UINT WM_APP = 0x8000;
 
 // Notification codes.
 inline constexpr UINT BN_CLICKED = 0;
@@ -38,6 +39,7 @@ inline constexpr UINT TB_THUMBPOSITION = 4;
 inline constexpr UINT TB_THUMBTRACK = 5;
 inline constexpr UINT TB_TOP = 6;
 inline constexpr UINT TB_BOTTOM = 7;
+inline constexpr UINT TB_ENDTRACK = 8;
 
 // Control messages.
 inline constexpr UINT BM_GETCHECK = 0x00F0;

@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "platform/additions.h"
 #include "platform/qt/controls/controls.h"
@@ -57,8 +57,8 @@ void EditBox::contextMenuEvent(QContextMenuEvent* event) {
     // Right after Copy, where a paste item stands in any edit box's menu.
     QAction* before = copy != actions.end() && copy + 1 != actions.end() ? *(copy + 1) : nullptr;
     auto* pasteValue = new QAction(QStringLiteral("Paste Value"), menu.get());
-    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-    pasteValue->setEnabled(clipboard != nullptr && clipboard->hasText());
+    std::string text;
+    pasteValue->setEnabled(GetClipboardText(text) != ClipboardRead::kNoText);
     connect(pasteValue, &QAction::triggered,
             [handle = m_handle] { SendMessageA(handle, WM_PASTE, 0, 0); });
     menu->insertAction(before, pasteValue);

@@ -47,9 +47,14 @@ void Trackbar::mousePressEvent(QMouseEvent* event) {
 void Trackbar::mouseReleaseEvent(QMouseEvent* event) {
   QSlider::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && MouseHolder() == m_handle) {
-    LetGoOfMouse(m_handle);
+    // Held until the notice goes out, as Windows lets go right before it: what was queued
+    // meanwhile (an update a click on the groove asked for) still sees the mouse held.
     QMetaObject::invokeMethod(
-        this, [handle = m_handle] { NotifyHeader(handle, NM_RELEASEDCAPTURE); },
+        this,
+        [handle = m_handle] {
+          LetGoOfMouse(handle);
+          NotifyHeader(handle, NM_RELEASEDCAPTURE);
+        },
         Qt::QueuedConnection);
   }
 }

@@ -8,7 +8,8 @@
 namespace platform::qt {
 
 // A trackbar. It holds the mouse from a left press to its release, wherever the release
-// happens, and reports the end with NM_RELEASEDCAPTURE once the slider has taken the release.
+// happens, and reports the end with NM_RELEASEDCAPTURE once the slider has taken the release,
+// letting go of the mouse right before.
 // Every change the user makes is reported with WM_HSCROLL and the Windows scroll code.
 class Trackbar : public QSlider {
   Q_OBJECT

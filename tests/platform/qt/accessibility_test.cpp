@@ -81,6 +81,7 @@ TEST_F(Accessibility, SliderValueSetByAToolUpdatesTheFields) {
     EXPECT_EQ(alpha->currentValue().toInt(), 50);
     EXPECT_EQ(alpha->maximumValue().toInt(), 100);
     alpha->setCurrentValue(20);
+    DeliverQueued();
     EXPECT_EQ(ControlAs<QLineEdit>(fog, IDC_FOG_MASS)->text(), "20");
     fog.EndDialog(IDOK);
   });

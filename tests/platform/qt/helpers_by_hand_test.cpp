@@ -84,21 +84,6 @@ TEST_F(ClassesByHand, ValueFieldTakesCtrlVAndPasteValueButNoTyping) {
   });
 }
 
-TEST_F(ClassesByHand, PastedTextIsReadWholeNulIncluded) {
-  SKIP_WITHOUT_CLIPBOARD();
-  MessageBoxRecorder boxes;
-  RunModal(dialog, [&] {
-    QApplication::clipboard()->setText(QString::fromLatin1("12\0abc", 6));
-    Field()->setFocus();
-    Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Field()->text(), "");
-    dialog.EndDialog(IDOK);
-  });
-  EXPECT_EQ(boxes.Texts(),
-            std::vector<std::string>({"Not a valid classes value: 12\xB7"
-                                      "abc\nPaste a whole number such as 130, -1 or 0x82."}));
-}
-
 TEST_F(ClassesByHand, CopyWithNothingSelectedCopiesTheWholeValue) {
   SKIP_WITHOUT_CLIPBOARD();
   RunModal(dialog, [&] {
@@ -139,32 +124,11 @@ TEST(FogByHand, FogFieldsOfferNoPasteValue) {
 class FogSlidersByHand : public testing::Test {
  protected:
   QSlider* Slider(unsigned id) { return ControlAs<QSlider>(dialog, static_cast<int>(id)); }
-  QString Field(unsigned id) { return ControlAs<QLineEdit>(dialog, static_cast<int>(id))->text(); }
   QPoint Thumb(unsigned id) { return ThumbCentre(Slider(id)); }
 
   CEntityHelperApp app;
   CFogSettingsDlg dialog;
 };
-
-TEST_F(FogSlidersByHand, DraggingUpdatesOnceWhenTheMouseLetsGo) {
-  MessageBoxRecorder boxes;
-  RunModal(dialog, [&] {
-    // Every update of a picture that is gone says so: a count of the updates.
-    DeleteObject(reinterpret_cast<HBITMAP>(
-        dialog.GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP)));
-    QSlider* alpha = Slider(IDC_FOG_ALPHA);
-    QTest::mousePress(alpha, Qt::LeftButton, {}, Thumb(IDC_FOG_ALPHA));
-    QTest::mouseMove(alpha, QPoint(alpha->width() / 4, alpha->height() / 2));
-    QTest::mouseMove(alpha, QPoint(-20, alpha->height() / 2));
-    EXPECT_EQ(alpha->value(), 0);
-    EXPECT_EQ(Field(IDC_FOG_MASS), "50");
-    QTest::mouseRelease(alpha, Qt::LeftButton, {}, QPoint(-20, alpha->height() / 2));
-    DeliverQueued();
-    EXPECT_EQ(Field(IDC_FOG_MASS), "0");
-    EXPECT_EQ(boxes.Texts().size(), 1u);
-    dialog.EndDialog(IDOK);
-  });
-}
 
 TEST_F(FogSlidersByHand, ClosedWhileTheMouseHoldsASliderTheNextOneStillTakesKeys) {
   RunModal(dialog, [&] {

@@ -47,9 +47,14 @@ void ExpectMatchesTemplate(HWND dialog, const DialogTemplate& dialogTemplate) {
   EXPECT_EQ(client.right, size.right);
   EXPECT_EQ(client.bottom, size.bottom);
 
+  // Above 144 DPI, where the template's bitmap font has no larger size, the system's dialog
+  // font stands in.
   LOGFONTA font{};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
-  EXPECT_STREQ(font.lfFaceName, dialogTemplate.fontName);
+  const HDC screen = GetDC(nullptr);
+  const bool aboveBitmapSizes = GetDeviceCaps(screen, LOGPIXELSY) > 144;
+  ReleaseDC(nullptr, screen);
+  EXPECT_STREQ(font.lfFaceName, aboveBitmapSizes ? "MS Shell Dlg" : dialogTemplate.fontName);
 
   // The controls in the template's order, which is the tab order.
   HWND control = GetWindow(dialog, GW_CHILD);
@@ -96,6 +101,37 @@ void ExpectMatchesTemplate(HWND dialog, const DialogTemplate& dialogTemplate) {
   EXPECT_EQ(ClassOf(control), "") << "a control the template does not have";
 }
 
+// Texts that do not fit their control in its font: static texts wrap within their width;
+// buttons, check boxes and group titles keep to one line beside the check mark or a margin.
+std::vector<std::string> ClippedTexts(HWND dialog) {
+  constexpr LONG kMargin = 4;
+  std::vector<std::string> clipped;
+  const HDC context = GetDC(dialog);
+  SelectObject(context, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+       control = GetWindow(control, GW_HWNDNEXT)) {
+    const std::string text = TextOf(control);
+    const bool isStatic = lstrcmpiA(ClassOf(control).c_str(), WC_STATIC) == 0;
+    if (text.empty() || (!isStatic && lstrcmpiA(ClassOf(control).c_str(), WC_BUTTON) != 0)) {
+      continue;
+    }
+    RECT room{};
+    GetClientRect(control, &room);
+    RECT needed = room;
+    DrawTextA(context, text.c_str(), -1, &needed,
+              DT_CALCRECT | (isStatic ? DT_WORDBREAK : DT_SINGLELINE));
+    const bool checkBox = !isStatic && (StyleOf(control) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+    const LONG beside =
+        isStatic ? 0 : kMargin + (checkBox ? GetSystemMetrics(SM_CXMENUCHECK) : kMargin);
+    if (needed.right - needed.left + beside > room.right ||
+        needed.bottom - needed.top > room.bottom) {
+      clipped.push_back(text);
+    }
+  }
+  ReleaseDC(dialog, context);
+  return clipped;
+}
+
 class ProgramDialog : public testing::TestWithParam<int> {};
 
 TEST_P(ProgramDialog, WindowsBuildsItExactlyAsItsTemplateSays) {
@@ -106,6 +142,12 @@ TEST_P(ProgramDialog, WindowsBuildsItExactlyAsItsTemplateSays) {
   CDialog dialog(dialogTemplate->id);
   RunModal(dialog, [&] {
     ExpectMatchesTemplate(dialog.m_hWnd, *dialogTemplate);
+    EXPECT_EQ(ClippedTexts(dialog.m_hWnd), std::vector<std::string>());
+    // For the check at several DPIs (tests/windows/dpi_check.sh).
+    RECT client{};
+    GetClientRect(dialog.m_hWnd, &client);
+    RecordProperty("client_size",
+                   std::to_string(client.right) + "x" + std::to_string(client.bottom));
     dialog.EndDialog(IDOK);
   });
 }

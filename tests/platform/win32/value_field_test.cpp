@@ -25,6 +25,18 @@ std::string Clipboard() {
   return text;
 }
 
+// A key pressed while a modifier is held, which the thread's keyboard state tells.
+void PressWith(HWND field, int modifier, WPARAM key) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  const BYTE before = keys[modifier];
+  keys[modifier] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageA(field, WM_KEYDOWN, key, 1);
+  keys[modifier] = before;
+  SetKeyboardState(keys);
+}
+
 // The menu's items as shown ("" for a separator), greyed ones marked with a leading '-'.
 Texts MenuItems(HWND menuWindow) {
   const auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
@@ -65,7 +77,7 @@ class ValueField : public testing::Test {
   CEntityHelperApp app;
 };
 
-TEST_F(ValueField, CtrlVAndPasteValueHandTheClipboardToTheCalculator) {
+TEST_F(ValueField, CtrlVShiftInsertAndPasteValueHandTheClipboardToTheCalculator) {
   CClassesCalculatorDlg dialog;
   RunModal(dialog, [&] {
     const HWND field = Field(dialog, IDC_CLASSES_VALUE);
@@ -79,6 +91,10 @@ TEST_F(ValueField, CtrlVAndPasteValueHandTheClipboardToTheCalculator) {
               Texts({"&Copy\tCtrl+C", "Paste &Value\tCtrl+V", "", "Select &All"}));
     EXPECT_EQ(TextOf(dialog, IDC_CLASSES_VALUE), "2");
     EXPECT_FALSE(IsChecked(dialog, IDC_FIRST_CLASS + 15));
+
+    ASSERT_TRUE(SetClipboardText("128"));
+    PressWith(field, VK_SHIFT, VK_INSERT);
+    EXPECT_EQ(TextOf(dialog, IDC_CLASSES_VALUE), "128");
 
     ASSERT_TRUE(ClearClipboard());
     EXPECT_EQ(UseContextMenu(field, 0)[1], "-Paste &Value\tCtrl+V");
@@ -114,6 +130,9 @@ TEST_F(ValueField, CopyTakesTheWholeValueUnlessPartIsSelected) {
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 1u);  // the caret stays where the user left it
     EXPECT_EQ(end, 1u);
+    ASSERT_TRUE(ClearClipboard());
+    PressWith(field, VK_CONTROL, VK_INSERT);
+    EXPECT_EQ(Clipboard(), "100");
 
     SendMessageA(field, EM_SETSEL, 0, 2);
     SendMessageA(field, WM_CHAR, kCtrlC, 0);

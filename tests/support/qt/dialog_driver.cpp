@@ -99,8 +99,9 @@ bool SetClipboardText(const std::string& text) {
   if (clipboard->text() != marker) {
     return false;
   }
-  clipboard->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-  return clipboard->text().toLatin1().toStdString() == text;
+  const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  clipboard->setText(unicode);
+  return clipboard->text() == unicode;
 }
 
 bool ClearClipboard() {

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "platform/additions.h"
 #include "tests/support/dialog_driver.h"
 
 namespace {
@@ -40,20 +37,26 @@ bool IsEnabled(const CWnd& window) {
 }
 
 bool SetClipboardText(const std::string& text) {
+  const auto length = static_cast<int>(text.size());
+  const int characters =
+      length == 0 ? 0 : MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
   if (!OpenClipboardSoon()) {
     return false;
   }
   EmptyClipboard();
-  if (const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  bool set = false;
+  const auto size = (static_cast<std::size_t>(characters) + 1) * sizeof(wchar_t);
+  if (const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size)) {
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, static_cast<LPWSTR>(GlobalLock(block)),
+                        characters);
     GlobalUnlock(block);
-    if (SetClipboardData(CF_TEXT, block) == nullptr) {
+    set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    if (!set) {
       GlobalFree(block);
     }
   }
   CloseClipboard();
-  std::string onClipboard;
-  return platform::GetClipboardText(onClipboard) && onClipboard == text;
+  return set;
 }
 
 bool ClearClipboard() {
