@@ -113,8 +113,10 @@ void CFogSettingsDlg::OnDestroy() {
 }
 
 void CFogSettingsDlg::UpdateFog() {
+  // Within the fog's range whatever range another program gave a slider.
   const auto position = [this](unsigned id) {
-    return static_cast<std::int32_t>(GetDlgItem(static_cast<int>(id))->SendMessage(TBM_GETPOS));
+    const LRESULT at = GetDlgItem(static_cast<int>(id))->SendMessage(TBM_GETPOS);
+    return static_cast<std::int32_t>(std::clamp<LRESULT>(at, 0, kSliderMaximum));
   };
   m_color.m_nRed = position(IDC_FOG_RED);
   m_color.m_nGreen = position(IDC_FOG_GREEN);

@@ -9,6 +9,7 @@
 #include "app/entity_helper_app.h"
 #include "logic/apply_fog.h"
 #include "logic/preview_pixels.h"
+#include "platform/cslider_ctrl.h"
 #include "platform/cwinapp.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
@@ -96,7 +97,13 @@ TEST_F(FogSettings, ReleasingAnySliderRereadsAllFour) {
     DragSlider(dialog, IDC_FOG_RED, 100);
     EXPECT_EQ(ColourBytesDiffering(Shown(), SamplePicture()), 0);
 
-    PlaceSlider(dialog, IDC_FOG_ALPHA, 100);
+    // Another program may widen a slider's range: the fog still takes 0 to 100.
+    static_cast<CSliderCtrl*>(dialog.GetDlgItem(IDC_FOG_ALPHA))->SetRange(-50, 1000, TRUE);
+    PlaceSlider(dialog, IDC_FOG_RED, -20);
+    PlaceSlider(dialog, IDC_FOG_ALPHA, 500);
+    DragSlider(dialog, IDC_FOG_BLUE, 0);
+    EXPECT_EQ(Fields(), std::vector<std::string>({"100", "0", "50", "0"}));
+    PlaceSlider(dialog, IDC_FOG_RED, 100);
     DragSlider(dialog, IDC_FOG_BLUE, 0);
     const Pixels flat = Shown();
     ASSERT_EQ(flat.size(), kPreviewByteCount);
