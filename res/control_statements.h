@@ -54,10 +54,12 @@ constexpr DialogItemTemplate ReadOnlyEdit(WORD id, short x, short y, short cx, s
           x,       y,  cx, cy};
 }
 
-// A value field the user may also paste an existing value into, for the dialog to read.
-constexpr DialogItemTemplate PastableValueField(WORD id, short x, short y, short cx, short cy) {
+// A value field the user may also paste an existing value into, for the dialog to read; its
+// context menu offers that as `pasteItem`.
+constexpr DialogItemTemplate PastableValueField(WORD id, short x, short y, short cx, short cy,
+                                                const char* pasteItem = "Paste &Value") {
   DialogItemTemplate field = ReadOnlyEdit(id, x, y, cx, cy);
-  field.takesPastedValue = true;
+  field.pasteItem = pasteItem;
   return field;
 }
 

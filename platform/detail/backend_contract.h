@@ -30,6 +30,7 @@ BOOL GetClientRect(HWND hWnd, RECT* lpRect);  // from (0, 0)
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);  // repaint soon; null: all
 HWND GetCapture();                           // the window a pressed mouse button holds, or null
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);  // the dialog's control with that identifier
+int GetDlgCtrlID(HWND hWnd);                 // a control's identifier
 BOOL EndDialog(HWND hDlg, INT_PTR nResult);  // ends the modal run with the result
 int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);  // modal, one OK
 
@@ -39,6 +40,13 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 HICON LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);  // shared: the same handle each time
 BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);        // at the large icon's size
 int GetSystemMetrics(int nIndex);                         // SM_CXICON and SM_CYICON
+
+// Popup menus.
+HMENU CreatePopupMenu();  // empty, until DestroyMenu
+BOOL AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);  // "&", "\t"
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
+                    const RECT* prcRect);  // modal; with TPM_RETURNCMD the item chosen, or 0
+BOOL DestroyMenu(HMENU hMenu);
 
 // Bitmaps: 32-bit pixels, blue, green, red and an opaque fourth byte, top row first.
 HBITMAP LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);  // a new copy of the resource
@@ -67,6 +75,9 @@ INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate, HW
 HINSTANCE DefaultResourceHandle();   // where LoadIconA and LoadBitmapA look by default
 void StartApplication(LPCSTR name);  // once the application has its name, before InitInstance
 int RunMessageLoop();                // when InitInstance returns TRUE; the exit code
+
+// The clipboard holds the text (the program's 8-bit text) and nothing else; `owner` asks.
+void PutOnClipboard(HWND owner, const std::string& text);
 
 RECT FrameOf(HWND window);                    // the window's frame, in screen coordinates
 RECT WorkAreaOf(HWND window);                 // the free part of the screen that shows the window

@@ -1,5 +1,4 @@
 #include "platform/additions.h"
-#include "platform/detail/backend_contract.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -7,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/cwnd.h"
+#include "platform/detail/backend_contract.h"
 #include "platform/detail/clipboard_text.h"
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/window_record.h"
@@ -22,6 +22,10 @@ ClipboardRead GetClipboardText(std::string& text) {
   text = qt::ToAnsi(data->text());
   detail::DropTrailingNuls(text);
   return ClipboardRead::kText;
+}
+
+void detail::PutOnClipboard(HWND, const std::string& text) {
+  QGuiApplication::clipboard()->setText(qt::FromAnsi(text.c_str()));
 }
 
 void SetToolTip(CWnd& window, LPCSTR text) {

@@ -90,6 +90,11 @@ int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT) {
   return IDOK;
 }
 
+int GetDlgCtrlID(HWND hWnd) {
+  const platform::qt::WindowRecord* record = Window(hWnd);
+  return record != nullptr ? static_cast<int>(record->id) : 0;
+}
+
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem) {
   const platform::qt::WindowRecord* dialog = Window(hDlg);
   if (dialog == nullptr) {

@@ -51,15 +51,18 @@ bool ReadBlock(UINT format, std::string& text) {
   return true;
 }
 
-Reading ReadClipboard() {
-  bool opened = false;
-  for (int attempt = 0; attempt < kOpenTries && !opened; ++attempt) {
-    opened = OpenClipboard(nullptr) != FALSE;
-    if (!opened) {
-      Sleep(kOpenRetryMilliseconds);
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < kOpenTries; ++attempt) {
+    if (OpenClipboard(owner)) {
+      return true;
     }
+    Sleep(kOpenRetryMilliseconds);
   }
-  if (!opened) {
+  return false;
+}
+
+Reading ReadClipboard() {
+  if (!OpenClipboardSoon(nullptr)) {
     return {ClipboardRead::kBusy, {}};
   }
   Reading reading;
@@ -121,6 +124,28 @@ ClipboardRead GetClipboardText(std::string& text) {
   }
   text = std::move(shared->reading.text);
   return shared->reading.result;
+}
+
+// As Unicode text, from which Windows makes the 8-bit forms other programs may ask for.
+void detail::PutOnClipboard(HWND owner, const std::string& text) {
+  const auto bytes = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
+  const HGLOBAL block =
+      GlobalAlloc(GMEM_MOVEABLE, (static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t));
+  if (block == nullptr) {
+    return;
+  }
+  if (auto* characters = static_cast<wchar_t*>(GlobalLock(block))) {
+    MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, characters, length);
+    characters[length] = L'\0';
+    GlobalUnlock(block);
+  }
+  const bool placed = OpenClipboardSoon(owner) && EmptyClipboard() &&
+                      SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  CloseClipboard();
+  if (!placed) {
+    GlobalFree(block);
+  }
 }
 
 }  // namespace platform

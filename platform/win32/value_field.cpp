@@ -3,9 +3,8 @@
 #include <windowsx.h>
 
 #include <cstring>
-#include <string>
 
-#include "platform/additions.h"
+#include "platform/detail/value_field.h"
 
 namespace platform::win32 {
 
@@ -14,30 +13,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x7661;  // any number, the same for every value field
 constexpr WPARAM kCtrlC = 0x03;           // the characters the keys make
 constexpr WPARAM kCtrlV = 0x16;
-
-enum MenuCommand : UINT { kCopy = 1, kPasteValue, kSelectAll };
-
-void NotifyPaste(HWND field) {
-  SendMessageA(GetParent(field), WM_COMMAND,
-               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(field)),
-                          static_cast<WORD>(kPasteValueNotification)),
-               reinterpret_cast<LPARAM>(field));
-}
-
-// A value is copied whole: with nothing selected, Copy takes all of it, and the selection the
-// user had stays as it was.
-LRESULT CopyValue(HWND field) {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageA(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (start != end) {
-    return DefSubclassProc(field, WM_COPY, 0, 0);
-  }
-  SendMessageA(field, EM_SETSEL, 0, -1);
-  const LRESULT result = DefSubclassProc(field, WM_COPY, 0, 0);
-  SendMessageA(field, EM_SETSEL, start, static_cast<LPARAM>(end));
-  return result;
-}
 
 // The place of a menu asked for by the keyboard (Shift+F10, the menu key): the field's corner.
 POINT MenuPlace(HWND field, LPARAM where) {
@@ -49,72 +24,44 @@ POINT MenuPlace(HWND field, LPARAM where) {
   return corner;
 }
 
-void ShowContextMenu(HWND field, LPARAM where, bool takesPaste) {
-  const HMENU menu = CreatePopupMenu();
-  const UINT withText = GetWindowTextLengthA(field) > 0 ? MF_ENABLED : MF_GRAYED;
-  AppendMenuA(menu, MF_STRING | withText, kCopy, "&Copy\tCtrl+C");
-  if (takesPaste) {
-    std::string text;
-    const UINT withClipboardText =
-        GetClipboardText(text) != ClipboardRead::kNoText ? MF_ENABLED : MF_GRAYED;
-    AppendMenuA(menu, MF_STRING | withClipboardText, kPasteValue, "Paste &Value\tCtrl+V");
-  }
-  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(menu, MF_STRING | withText, kSelectAll, "Select &All");
-  const POINT at = MenuPlace(field, where);
-  const auto command = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, field, nullptr));
-  DestroyMenu(menu);
-  switch (command) {
-    case kCopy:
-      CopyValue(field);
-      break;
-    case kPasteValue:
-      SendMessageA(field, WM_PASTE, 0, 0);
-      break;
-    case kSelectAll:
-      SendMessageA(field, EM_SETSEL, 0, -1);
-      break;
-    default:
-      break;
-  }
+bool Pressed(int key) {
+  return GetKeyState(key) < 0;
 }
 
 LRESULT CALLBACK ValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR takesPaste) {
+                                DWORD_PTR pasteItem) {
+  const auto item = reinterpret_cast<LPCSTR>(pasteItem);
   switch (message) {
     case WM_CHAR:
-      if (wParam == kCtrlC) {
-        CopyValue(field);
-        return 0;
-      }
-      if (wParam == kCtrlV && takesPaste != 0) {
-        SendMessageA(field, WM_PASTE, 0, 0);
-        return 0;
-      }
-      break;
-    case WM_KEYDOWN:
-      // The other keys for paste and copy of any edit box; a read-only box would paste nothing
-      // and copy only a selection.
-      if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) < 0) != (GetKeyState(VK_CONTROL) < 0)) {
-        if (GetKeyState(VK_SHIFT) < 0) {
-          SendMessageA(field, WM_PASTE, 0, 0);
-        } else {
-          CopyValue(field);
+      // Ctrl+C and Ctrl+V arrive as their characters, which the box itself would act on.
+      if (wParam == kCtrlC || wParam == kCtrlV) {
+        if (const auto command =
+                detail::ValueFieldKey(wParam == kCtrlC ? 'C' : 'V', true, false, item != nullptr)) {
+          detail::RunValueFieldCommand(field, *command);
         }
         return 0;
       }
       break;
-    case WM_COPY:
-      return CopyValue(field);
-    case WM_PASTE:
-      if (takesPaste != 0) {
-        NotifyPaste(field);
-        return 0;
+    case WM_KEYDOWN:
+      // A read-only box would paste nothing and copy only a selection on these.
+      if (wParam == VK_INSERT) {
+        if (const auto command = detail::ValueFieldKey(VK_INSERT, Pressed(VK_CONTROL),
+                                                       Pressed(VK_SHIFT), item != nullptr)) {
+          detail::RunValueFieldCommand(field, *command);
+          return 0;
+        }
       }
       break;
+    case WM_COPY:
+      detail::RunValueFieldCommand(field, detail::ValueFieldCommand::kCopy);
+      return 0;
+    case WM_PASTE:
+      if (item != nullptr) {
+        detail::RunValueFieldCommand(field, detail::ValueFieldCommand::kPaste);
+      }
+      return 0;
     case WM_CONTEXTMENU:
-      ShowContextMenu(field, lParam, takesPaste != 0);
+      detail::ShowValueFieldMenu(field, MenuPlace(field, lParam), item);
       return 0;
     case WM_NCDESTROY:
       RemoveWindowSubclass(field, ValueFieldProc, kSubclassId);
@@ -133,7 +80,8 @@ void SubclassValueFields(HWND dialog, const DialogTemplate& dialogTemplate) {
       continue;
     }
     if (const HWND field = GetDlgItem(dialog, item.id)) {
-      SetWindowSubclass(field, ValueFieldProc, kSubclassId, item.takesPastedValue ? 1 : 0);
+      SetWindowSubclass(field, ValueFieldProc, kSubclassId,
+                        reinterpret_cast<DWORD_PTR>(item.pasteItem));
     }
   }
 }

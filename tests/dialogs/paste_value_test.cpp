@@ -10,6 +10,7 @@
 #include "dialogs/spawnteams_calculator_dlg.h"
 #include "logic/classes_field.h"
 #include "logic/spawnteams_field.h"
+#include "platform/additions.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/dialog_messages.h"
@@ -137,6 +138,26 @@ TEST_F(PasteValue, EachClipboardTextGivesItsValueOrSaysWhyNot) {
     }
     PasteInto(dialog, IDC_CLASSES_VALUE);
     EXPECT_EQ(boxes.Texts().back(), "The clipboard holds no text to paste.");
+    Click(dialog, IDOK);
+  });
+}
+
+// Copy takes the whole value; from a field that shows nothing it leaves the clipboard alone.
+TEST_F(PasteValue, CopyTakesTheWholeValueAndNothingFromAnEmptyField) {
+  RunModal(dialog, [&] {
+    const auto copied = [&] {
+      dialog.GetDlgItem(IDC_CLASSES_VALUE)->SendMessage(WM_COPY);
+      std::string text;
+      platform::GetClipboardText(text);
+      return text;
+    };
+    if (!SetClipboardText("kept")) {
+      dialog.EndDialog(IDCANCEL);
+      GTEST_SKIP() << "this session cannot put text on the clipboard";
+    }
+    EXPECT_EQ(copied(), "kept");
+    Click(dialog, IDC_FIRST_CLASS + 15);  // Mech
+    EXPECT_EQ(copied(), "128");
     Click(dialog, IDOK);
   });
 }

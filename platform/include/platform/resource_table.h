@@ -17,9 +17,10 @@ struct DialogItemTemplate {
   short cy;
   // For a static picture: the bitmap resource it shows.
   WORD imageId = 0;
-  // For a read-only edit box: whether it offers to paste a value, which its dialog then reads
-  // (the layer's paste notification).
-  bool takesPastedValue = false;
+  // For a read-only edit box that offers to paste a value, which its dialog then reads (the
+  // layer's paste notification): the item its context menu offers for it ("Paste &Value").
+  // Null for a box that takes no paste.
+  const char* pasteItem = nullptr;
   // What assistive tools say the control shows, where its text does not tell (a picture).
   const char* accessibleDescription = nullptr;
 };

@@ -21,4 +21,11 @@ int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 HICON LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
 BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon);
 int GetSystemMetrics(int nIndex);
+
+HMENU CreatePopupMenu();
+BOOL AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+// With TPM_RETURNCMD: the chosen item's identifier, 0 when none was chosen.
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
+                    const RECT* prcRect);
+BOOL DestroyMenu(HMENU hMenu);
 #endif

@@ -21,6 +21,8 @@ inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_HSCROLL = 0x0114;
+inline constexpr UINT WM_CONTEXTMENU = 0x007B;
+inline constexpr UINT WM_COPY = 0x0301;
 inline constexpr UINT WM_PASTE = 0x0302;
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
@@ -57,6 +59,8 @@ inline constexpr UINT CB_SETCURSEL = 0x014E;
 inline constexpr LRESULT CB_ERR = -1;
 inline constexpr UINT STM_GETIMAGE = 0x0173;
 inline constexpr WPARAM IMAGE_BITMAP = 0;
+inline constexpr UINT EM_GETSEL = 0x00B0;
+inline constexpr UINT EM_SETSEL = 0x00B1;
 inline constexpr UINT TBM_GETPOS = WM_USER;
 inline constexpr UINT TBM_SETPOS = WM_USER + 5;
 inline constexpr UINT TBM_SETRANGE = WM_USER + 6;
@@ -114,5 +118,16 @@ inline constexpr UINT MB_OK = 0x0;
 // System metrics.
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
+
+// Menus.
+inline constexpr UINT MF_STRING = 0x0;
+inline constexpr UINT MF_ENABLED = 0x0;
+inline constexpr UINT MF_GRAYED = 0x1;
+inline constexpr UINT MF_SEPARATOR = 0x800;
+inline constexpr UINT TPM_RIGHTBUTTON = 0x2;
+inline constexpr UINT TPM_RETURNCMD = 0x100;
+
+// Virtual keys.
+inline constexpr UINT VK_INSERT = 0x2D;
 
 #endif

@@ -44,12 +44,14 @@ struct HWND__;
 struct HICON__;
 struct HBITMAP__;
 struct HDC__;
+struct HMENU__;
 struct ResourceTable;
 using HWND = HWND__*;
 using HICON = HICON__*;
 using HCURSOR = HICON;
 using HBITMAP = HBITMAP__*;
 using HDC = HDC__*;
+using HMENU = HMENU__*;
 using HGDIOBJ = void*;
 // Where the backend finds icons and bitmaps by number: the program's resource table.
 using HINSTANCE = const ResourceTable*;

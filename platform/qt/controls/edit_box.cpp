@@ -1,85 +1,98 @@
 #include "platform/qt/controls/edit_box.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
 #include <algorithm>
-#include <memory>
-#include <string>
 
-#include "platform/additions.h"
+#include "platform/detail/value_field.h"
 #include "platform/qt/controls/controls.h"
-#include "platform/qt/notify.h"
 #include "platform/qt/text_messages.h"
 #include "platform/qt/window_record.h"
-#include "platform/user32.h"
 
 namespace platform::qt {
 
-EditBox::EditBox(HWND handle, const DialogItemTemplate& item, QWidget* parent)
-    : QLineEdit(FromAnsi(item.text), parent),
-      m_handle(handle),
-      m_takesPastedValue(item.takesPastedValue) {}
+namespace {
 
-void EditBox::CopyValue() {
-  QApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+// The virtual key of the keys a value field answers, or 0.
+UINT VirtualKey(int key) {
+  switch (key) {
+    case Qt::Key_C:
+      return 'C';
+    case Qt::Key_V:
+      return 'V';
+    case Qt::Key_Insert:
+      return VK_INSERT;
+    default:
+      return 0;
+  }
 }
 
+}  // namespace
+
+EditBox::EditBox(HWND handle, const DialogItemTemplate& item, QWidget* parent)
+    : QLineEdit(FromAnsi(item.text), parent), m_handle(handle), m_pasteItem(item.pasteItem) {}
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
-  if (isReadOnly() && event->matches(QKeySequence::Paste)) {
-    SendMessageA(m_handle, WM_PASTE, 0, 0);
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (const auto command = detail::ValueFieldKey(
+          VirtualKey(event->key()), modifiers == Qt::ControlModifier,
+          modifiers == Qt::ShiftModifier, isReadOnly() && m_pasteItem != nullptr)) {
+    detail::RunValueFieldCommand(m_handle, *command);
     return;
   }
-  if (event->matches(QKeySequence::Copy)) {
-    CopyValue();
+  // Qt's own copy would copy only a selection; a value field copies whole values.
+  if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste)) {
     return;
   }
   QLineEdit::keyPressEvent(event);
 }
 
 void EditBox::contextMenuEvent(QContextMenuEvent* event) {
-  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-  const QList<QAction*> actions = menu->actions();
-  const QString copyKeys = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
-  const auto copy = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
-    return action->text().endsWith(QLatin1Char('\t') + copyKeys);
-  });
-  if (copy != actions.end()) {
-    // The whole value when nothing is selected, as Ctrl+C copies it.
-    (*copy)->disconnect();
-    (*copy)->setEnabled(!text().isEmpty());
-    connect(*copy, &QAction::triggered, this, &EditBox::CopyValue);
-  }
-  if (isReadOnly() && m_takesPastedValue) {
-    // Right after Copy, where a paste item stands in any edit box's menu.
-    QAction* before = copy != actions.end() && copy + 1 != actions.end() ? *(copy + 1) : nullptr;
-    auto* pasteValue = new QAction(QStringLiteral("Paste Value"), menu.get());
-    std::string text;
-    pasteValue->setEnabled(GetClipboardText(text) != ClipboardRead::kNoText);
-    connect(pasteValue, &QAction::triggered,
-            [handle = m_handle] { SendMessageA(handle, WM_PASTE, 0, 0); });
-    menu->insertAction(before, pasteValue);
-  }
-  menu->exec(event->globalPos());
+  const QPoint at = event->globalPos();
+  detail::ShowValueFieldMenu(m_handle, {at.x(), at.y()}, isReadOnly() ? m_pasteItem : nullptr);
 }
 
 namespace {
 
 LRESULT EditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* edit = static_cast<EditBox*>(WidgetOf(hWnd));
-  if (message == WM_PASTE) {
-    if (!edit->isReadOnly()) {
-      edit->paste();
-    } else if (edit->TakesPastedValue()) {
-      NotifyCommand(hWnd, kPasteValueNotification);
+  switch (message) {
+    case WM_COPY:
+      detail::RunValueFieldCommand(hWnd, detail::ValueFieldCommand::kCopy);
+      return 0;
+    case WM_PASTE:
+      if (edit->isReadOnly() && edit->PasteItem() != nullptr) {
+        detail::RunValueFieldCommand(hWnd, detail::ValueFieldCommand::kPaste);
+      }
+      return 0;
+    case EM_GETSEL: {
+      const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+      const int end = edit->hasSelectedText() ? edit->selectionEnd() : start;
+      if (wParam != 0) {
+        *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
+      }
+      if (lParam != 0) {
+        *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
+      }
+      return MAKELPARAM(static_cast<WORD>(start), static_cast<WORD>(end));
     }
-    return 0;
+    case EM_SETSEL: {
+      // As on Windows: -1 as the start removes the selection, -1 as the end reaches the end.
+      const auto length = static_cast<int>(edit->text().size());
+      const auto start = static_cast<int>(static_cast<INT_PTR>(wParam));
+      const auto end = static_cast<int>(lParam);
+      if (start < 0) {
+        edit->deselect();
+      } else {
+        const int from = std::min(start, length);
+        edit->setSelection(from, (end < 0 ? length : std::min(end, length)) - from);
+      }
+      return 0;
+    }
+    default:
+      return TextWindowProc<QLineEdit, &QLineEdit::text, &QLineEdit::setText>(hWnd, message, wParam,
+                                                                              lParam);
   }
-  return TextWindowProc<QLineEdit, &QLineEdit::text, &QLineEdit::setText>(hWnd, message, wParam,
-                                                                          lParam);
 }
 
 }  // namespace

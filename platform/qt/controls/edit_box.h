@@ -7,19 +7,16 @@
 
 namespace platform::qt {
 
-// An edit box; the program's are all read-only. Copy (Ctrl+C or the menu) with nothing
-// selected copies the whole value, so that a click and Ctrl+C never leave the old clipboard to
-// go into the map. One whose template item takes pasted values passes Ctrl+V and its menu's
-// "Paste Value" on to its dialog, which decides what the pasted text means.
+// An edit box; the program's are all read-only value fields. Their copy and paste keys and
+// their context menu are the layer's (platform/detail/value_field.h); the box only hands them on.
 class EditBox : public QLineEdit {
   Q_OBJECT
 
  public:
   EditBox(HWND handle, const DialogItemTemplate& item, QWidget* parent);
 
-  bool TakesPastedValue() const { return m_takesPastedValue; }
-  // The selection, or the whole text when nothing is selected.
-  void CopyValue();
+  // The context menu's paste item, null for a box that takes no paste.
+  LPCSTR PasteItem() const { return m_pasteItem; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -27,7 +24,7 @@ class EditBox : public QLineEdit {
 
  private:
   HWND m_handle;
-  bool m_takesPastedValue;
+  LPCSTR m_pasteItem;
 };
 
 }  // namespace platform::qt
