@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 
 #include "platform/additions.h"
+#include "platform/files.h"
 #include "platform/win_types.h"
 
 class CDialog;
@@ -48,6 +50,15 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND 
                     const RECT* prcRect);  // modal; with TPM_RETURNCMD the item chosen, or 0
 BOOL DestroyMenu(HMENU hMenu);
 
+// Files dropped and chosen (platform/files.h).
+void DragAcceptFiles(HWND hWnd, BOOL fAccept);  // whether WM_DROPFILES may come
+UINT DragQueryFileW(HDROP hDrop, UINT iFile, LPWSTR lpszFile, UINT cch);  // count, length, name
+void DragFinish(HDROP hDrop);                                             // the drop's names go
+BOOL GetOpenFileNameW(OPENFILENAMEW* lpofn);  // modal; FALSE when cancelled
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                        LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
+                        BOOL* lpUsedDefaultChar);  // '?' for what the 8-bit text lacks
+
 // Bitmaps: 32-bit pixels, blue, green, red and an opaque fourth byte, top row first.
 HBITMAP LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);  // a new copy of the resource
 LONG GetBitmapBits(HBITMAP hBitmap, LONG cb, LPVOID lpBits);    // at most the bitmap's bytes
@@ -61,8 +72,9 @@ BOOL DeleteObject(HGDIOBJ hObject);  // FALSE for a null or deleted object
 namespace platform {
 
 // The additions (platform/additions.h).
-ClipboardRead GetClipboardText(std::string& text);  // all of it, in the program's 8-bit text
-void SetToolTip(CWnd& window, LPCSTR text);         // empty: no tip
+ClipboardRead GetClipboardText(std::string& text);         // all of it, in the program's 8-bit text
+void SetToolTip(CWnd& window, LPCSTR text);                // empty: no tip
+void SetAccessibleDescription(CWnd& window, LPCSTR text);  // what a picture shows
 
 namespace detail {
 
@@ -78,6 +90,13 @@ int RunMessageLoop();                // when InitInstance returns TRUE; the exit
 
 // The clipboard holds the text (the program's 8-bit text) and nothing else; `owner` asks.
 void PutOnClipboard(HWND owner, const std::string& text);
+
+// The picture in a PNG, JPEG or BMP file's bytes, at its size or reduced by the decoder to no
+// less than the cover size; kTooLarge (with the size, without pixels) when its pixels would
+// take more than kLargestPicture bytes, found before they take any; kNotAPicture or kDamaged
+// when it cannot be decoded.
+PictureRead DecodePicture(std::span<const BYTE> file, int coverWidth, int coverHeight,
+                          Picture& picture);
 
 RECT FrameOf(HWND window);                    // the window's frame, in screen coordinates
 RECT WorkAreaOf(HWND window);                 // the free part of the screen that shows the window

@@ -18,6 +18,7 @@ struct Entry {
   CWnd* wrapper;
   HWND dialog;  // the dialog the window belongs to: itself, or its controls' parent
   std::unique_ptr<CWnd> owned;
+  const DialogTemplate* dialogTemplate = nullptr;  // a dialog's own
 };
 
 std::unordered_map<HWND, Entry>& Windows() {
@@ -39,7 +40,7 @@ std::unique_ptr<CWnd> MakeWrapper(const DialogItemTemplate& item) {
 
 void AttachDialog(CDialog& dialog, HWND window, const DialogTemplate& dialogTemplate) {
   dialog.m_hWnd = window;
-  Windows()[window] = Entry{&dialog, window, nullptr};
+  Windows()[window] = Entry{&dialog, window, nullptr, &dialogTemplate};
   for (const DialogItemTemplate& item : dialogTemplate.items) {
     HWND control = item.id == kNoIdentifier ? nullptr : ::GetDlgItem(window, item.id);
     if (control == nullptr || Windows().contains(control)) {
@@ -61,6 +62,11 @@ void DetachDialog(CDialog& dialog) {
 CWnd* WrapperOf(HWND window) {
   const auto found = Windows().find(window);
   return window == nullptr || found == Windows().end() ? nullptr : found->second.wrapper;
+}
+
+const DialogTemplate* TemplateOf(HWND dialog) {
+  const auto found = Windows().find(dialog);
+  return dialog == nullptr || found == Windows().end() ? nullptr : found->second.dialogTemplate;
 }
 
 HWND OwningDialog(HWND window) {

@@ -19,6 +19,8 @@ void DetachDialog(CDialog& dialog);
 CWnd* WrapperOf(HWND window);
 // The dialog a window with a wrapper belongs to (itself for a dialog), or null.
 HWND OwningDialog(HWND window);
+// The template a running dialog was made from, or null.
+const DialogTemplate* TemplateOf(HWND dialog);
 
 // Hands a message to the wrapper of the window: TRUE when its message map took the message.
 BOOL DispatchToWrapper(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

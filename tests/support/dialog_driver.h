@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,6 +35,12 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& steps);
 // Runs `steps` with the next dialog to start running modally once its window is up: one that a
 // handler of the running dialog opens.
 void WhenNextDialogRuns(const std::function<void(CDialog&)>& steps);
+
+// A drop of the files on the dialog, as from a file manager; returns once the dialog took it.
+void DropFiles(CDialog& dialog, const std::vector<std::filesystem::path>& files);
+
+// Answers the next open-file dialog that shows: chooses `file`, or cancels for an empty path.
+void WhenFileDialogShows(const std::filesystem::path& file);
 
 bool IsShown(const CWnd& window);
 bool IsEnabled(const CWnd& window);

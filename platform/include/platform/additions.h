@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
+#include "platform/files.h"
 #include "platform/win_types.h"
 
 class CWnd;
@@ -34,5 +37,36 @@ ClipboardRead GetClipboardText(std::string& text);
 
 // A tip shown while the mouse rests on the window; an empty text removes it.
 void SetToolTip(CWnd& window, LPCSTR text);
+
+// What assistive tools say the window shows, where its text does not tell (a picture).
+void SetAccessibleDescription(CWnd& window, LPCSTR text);
+
+// A picture read from a file: 32-bit pixels, blue, green, red and a fourth byte, rows top
+// first and `width` pixels apart.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<BYTE> pixels;
+};
+
+// What reading a picture file found.
+enum class PictureRead {
+  kRead,
+  kNoSuchFile,
+  kFolder,
+  kUnreadable,  // the system would not let the program read it
+  kEmpty,
+  kNotAPicture,  // not a PNG, JPEG or BMP picture
+  kDamaged,      // one, but broken or cut short
+  kTooLarge,     // its pixels would take more than kLargestPicture bytes
+};
+
+inline constexpr std::size_t kLargestPicture = std::size_t{64} << 20;
+
+// Reads a PNG, JPEG or BMP file with the system's own decoder. A large picture may come back
+// reduced (as a JPEG decoder reduces cheaply), but never below `coverWidth` by `coverHeight`
+// where it is larger; one too large is refused from its header, before its pixels take memory.
+// On kTooLarge, `picture` holds the size the file gives and no pixels.
+PictureRead ReadPictureFile(LPCWSTR path, int coverWidth, int coverHeight, Picture& picture);
 
 }  // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
+#include "platform/files.h"
 #include "platform/win_constants.h"
 #include "platform/win_types.h"
 
@@ -135,6 +137,31 @@ constexpr MessageMapEntry MapHScroll() {
             using Window = message_map_detail::ClassOf<Handler>;
             (static_cast<Window&>(target).*Handler)(
                 LOWORD(wParam), HIWORD(wParam), Window::FromHandle(reinterpret_cast<HWND>(lParam)));
+            return 0;
+          }};
+}
+
+// WM_DROPFILES: the files dropped on the window (platform/files.h).
+template <auto Handler>
+constexpr MessageMapEntry MapDropFiles() {
+  return {WM_DROPFILES, 0, 0, 0, [](CCmdTarget& target, UINT, WPARAM wParam, LPARAM) -> LRESULT {
+            (static_cast<message_map_detail::ClassOf<Handler>&>(target).*
+             Handler)(reinterpret_cast<HDROP>(wParam));
+            return 0;
+          }};
+}
+
+// WM_CONTEXTMENU: the window the menu is asked for in, and where, in screen coordinates
+// ((-1, -1) when asked from the keyboard).
+template <auto Handler>
+constexpr MessageMapEntry MapContextMenu() {
+  return {WM_CONTEXTMENU, 0, 0, 0,
+          [](CCmdTarget& target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            using Window = message_map_detail::ClassOf<Handler>;
+            const POINT where{static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                              static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)))};
+            (static_cast<Window&>(target).*Handler)(
+                Window::FromHandle(reinterpret_cast<HWND>(wParam)), where);
             return 0;
           }};
 }

@@ -25,7 +25,16 @@ struct DialogItemTemplate {
   const char* accessibleDescription = nullptr;
 };
 
-// A dialog as data: frame, font and controls, the controls in tab order.
+// A key that gives a dialog a command wherever the focus is in it, as an accelerator table does:
+// a virtual key ('V', VK_INSERT) with Ctrl and Shift held or not.
+struct DialogAccelerator {
+  WORD key;
+  bool control;
+  bool shift;
+  WORD command;
+};
+
+// A dialog as data: frame, font and controls, the controls in tab order, and its keys.
 struct DialogTemplate {
   WORD id;
   const char* caption;
@@ -36,6 +45,7 @@ struct DialogTemplate {
   const char* fontName;
   WORD pointSize;
   std::span<const DialogItemTemplate> items;
+  std::span<const DialogAccelerator> accelerators = {};
 };
 
 // An icon (the bytes of an .ico file) or a bitmap (the bytes of a .bmp file).

@@ -2,8 +2,10 @@
 
 #include "platform/win_types.h"
 
-// The class library's command identifier for Help (F1); Windows itself has none.
+// The class library's command identifiers: Help (F1), Paste and Open; Windows itself has none.
 inline constexpr UINT ID_HELP = 57670;
+inline constexpr UINT ID_EDIT_PASTE = 0xE125;
+inline constexpr UINT ID_FILE_OPEN = 0xE101;
 
 #if !defined(_WIN32)
 // The Win32 values of every message, notification, style and identifier the dialogs use; on

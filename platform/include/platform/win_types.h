@@ -32,6 +32,7 @@ using INT_PTR = std::intptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using LPSTR = char*;
 using LPCSTR = const char*;
 using LPVOID = void*;
 using LPCVOID = const void*;
