@@ -26,6 +26,8 @@ constexpr DialogItemTemplate kItems[] = {
      100, 15},
 };
 
+constexpr DialogAccelerator kKeys[] = {{'K', true, false, ID_PROBE_KEY}};
+
 constexpr DialogTemplate kProbeTemplate{
     IDD_PROBE,
     "Probe",
@@ -35,7 +37,8 @@ constexpr DialogTemplate kProbeTemplate{
     100,
     "MS Sans Serif",
     8,
-    kItems};
+    kItems,
+    kKeys};
 
 // A 4 by 2 picture, 24 bits per pixel, bottom row first, each row padded to four bytes.
 constexpr std::uint8_t kBitmap[] = {
@@ -60,6 +63,7 @@ const MessageMap* CProbeDlg::GetThisMessageMap() {
   static constexpr MessageMapEntry entries[] = {
       MapCommandRange<&CProbeDlg::OnClicked>(BN_CLICKED, IDC_PROBE_FLAT, IDC_PROBE_CHECK),
       MapCommand<&CProbeDlg::OnSelChange>(CBN_SELCHANGE, IDC_PROBE_LIST),
+      MapCommand<&CProbeDlg::OnKeyCommand>(ID_PROBE_KEY),
       MapNotify<&CProbeDlg::OnReleasedCapture>(NM_RELEASEDCAPTURE, IDC_PROBE_SLIDER),
       MapHScroll<&CProbeDlg::OnHScroll>(),
       MapMessage<WM_DESTROY, &CProbeDlg::OnDestroy>(),
@@ -70,6 +74,10 @@ const MessageMap* CProbeDlg::GetThisMessageMap() {
 
 void CProbeDlg::OnClicked(UINT nID) {
   log.push_back("clicked " + std::to_string(nID));
+}
+
+void CProbeDlg::OnKeyCommand() {
+  log.push_back("key command");
 }
 
 void CProbeDlg::OnSelChange() {

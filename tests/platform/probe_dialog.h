@@ -21,6 +21,8 @@ inline constexpr int IDC_PROBE_PICTURE = 14;
 inline constexpr int IDC_PROBE_EDIT = 15;
 inline constexpr int IDC_PROBE_LIST = 16;
 inline constexpr int IDC_PROBE_SLIDER = 17;
+// The command Ctrl+K gives anywhere in the probe.
+inline constexpr int ID_PROBE_KEY = 77;
 
 // The probe template and, where the backend reads bitmaps from the table, a 4 by 2 bitmap.
 const ResourceTable* ProbeResources();
@@ -37,6 +39,7 @@ class CProbeDlg : public CDialog {
   DECLARE_MESSAGE_MAP()
 
   void OnClicked(UINT nID);
+  void OnKeyCommand();
   void OnSelChange();
   void OnReleasedCapture(NMHDR* pNMHDR, LRESULT* pResult);
   void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
