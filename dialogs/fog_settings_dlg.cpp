@@ -2,9 +2,17 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "dialogs/pasted_text.h"
 #include "logic/apply_fog.h"
+#include "logic/entity_text.h"
 #include "logic/preview_pixels.h"
+#include "platform/additions.h"
 #include "platform/cslider_ctrl.h"
 #include "platform/cwinapp.h"
 #include "platform/user32.h"
@@ -18,6 +26,10 @@ constexpr unsigned kSliders[] = {IDC_FOG_RED, IDC_FOG_GREEN, IDC_FOG_BLUE, IDC_F
 // The update a slider's change asks for, posted so that it comes once the input behind the
 // change has been handled.
 constexpr UINT WM_FOG_DEFERRED_UPDATE = WM_APP + 1;
+
+// The fog entity's fields, each with the slider it comes from.
+constexpr std::string_view kFogFields[] = {"mass", "speed", "accel", "decel"};
+constexpr unsigned kFogFieldSliders[] = {IDC_FOG_ALPHA, IDC_FOG_RED, IDC_FOG_GREEN, IDC_FOG_BLUE};
 
 }  // namespace
 
@@ -33,6 +45,9 @@ const MessageMap* CFogSettingsDlg::GetThisMessageMap() {
       MapNotify<&CFogSettingsDlg::OnSliderReleased>(NM_RELEASEDCAPTURE, IDC_FOG_RED),
       MapHScroll<&CFogSettingsDlg::OnHScroll>(),
       MapMessage<WM_FOG_DEFERRED_UPDATE, &CFogSettingsDlg::OnDeferredUpdate>(),
+      MapCommand<&CFogSettingsDlg::OnPasteFog>(ID_EDIT_PASTE),
+      MapCommandRange<&CFogSettingsDlg::OnFieldPaste>(platform::kPasteValueNotification,
+                                                      IDC_FOG_MASS, IDC_FOG_DECEL),
       MapMessage<WM_DESTROY, &CFogSettingsDlg::OnDestroy>(),
   };
   static const MessageMap map{CDialog::GetThisMessageMap(), entries};
@@ -103,6 +118,40 @@ void CFogSettingsDlg::OnDeferredUpdate() {
       })) {
     UpdateFog();
   }
+}
+
+// Each field the pasted text gives moves its slider, then everything updates once, as after a
+// release; a value that is no fog value changes nothing at all.
+void CFogSettingsDlg::OnPasteFog() {
+  const std::optional<std::string> pasted = PastedText(*this);
+  const std::optional<KeyValues> values =
+      pasted ? PastedValues(*this, *pasted, kFogFields) : std::nullopt;
+  if (!values) {
+    return;
+  }
+  if (values->found.empty()) {
+    MessageBoxA("The pasted text gives none of the fog's fields: mass, speed, accel or decel.");
+    return;
+  }
+  std::vector<std::pair<unsigned, std::int32_t>> moves;
+  for (const KeyValue& field : values->found) {
+    const std::optional<std::int32_t> value = ParseFogFieldValue(field.value);
+    if (!value) {
+      RefuseValue(*this, field.key, field.value, "A fog field takes a whole number from 0 to 100.");
+      return;
+    }
+    const auto at = std::find(std::begin(kFogFields), std::end(kFogFields), field.key);
+    moves.emplace_back(kFogFieldSliders[at - std::begin(kFogFields)], *value);
+  }
+  for (const auto& [slider, value] : moves) {
+    GetDlgItem(static_cast<int>(slider))->SendMessage(TBM_SETPOS, TRUE, value);
+  }
+  m_bUpdatePending = false;
+  UpdateFog();
+}
+
+void CFogSettingsDlg::OnFieldPaste(UINT) {
+  OnPasteFog();
 }
 
 void CFogSettingsDlg::OnDestroy() {

@@ -2,27 +2,11 @@
 
 #include <string>
 
+#include "dialogs/pasted_text.h"
 #include "logic/mask_value.h"
 #include "platform/additions.h"
 
 namespace {
-
-constexpr std::size_t kShownPasteLength = 40;
-// ASCII, so that it stands for itself in every code page (a byte above 0x7F may start a
-// two-byte character and swallow the next).
-constexpr char kShownControlCharacter = '?';
-
-// The start of what was pasted, as the refusal quotes it: line breaks, tabs and NULs show as
-// question marks, so that the quote stays on its line and whole.
-std::string QuotedPaste(const std::string& pasted) {
-  std::string quoted = pasted.substr(0, kShownPasteLength);
-  for (char& c : quoted) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
-      c = kShownControlCharacter;
-    }
-  }
-  return quoted;
-}
 
 // Bits kept in the mask that no box shows are named in the field's tooltip.
 std::string UnnamedBitsTip(std::int32_t mask, const MaskFieldLayout& layout) {
@@ -55,22 +39,20 @@ void ToggleAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layo
 }
 
 void PasteAndShow(CWnd& dialog, std::int32_t& mask, const MaskFieldLayout& layout) {
-  std::string pasted;
-  const platform::ClipboardRead read = platform::GetClipboardText(pasted);
-  if (read == platform::ClipboardRead::kBusy) {
-    dialog.MessageBoxA(
-        "The clipboard is in use by another program. Try the paste again in a moment.");
+  const std::optional<std::string> pasted = PastedText(dialog);
+  if (!pasted) {
     return;
   }
-  if (read == platform::ClipboardRead::kNoText || IsBlank(pasted)) {
-    dialog.MessageBoxA("The clipboard holds no text to paste.");
+  const std::string_view keys[] = {layout.keyName};
+  const std::optional<KeyValues> values = PastedValues(dialog, *pasted, keys);
+  if (!values) {
     return;
   }
-  const std::optional<std::int32_t> value = ParseMaskValue(pasted);
+  // The key's value where the text gives the key, else the text is the value itself.
+  const std::string& given = values->found.empty() ? *pasted : values->found.front().value;
+  const std::optional<std::int32_t> value = ParseMaskValue(given);
   if (!value) {
-    dialog.MessageBoxA((std::string("Not a valid ") + layout.keyName + " value: " +
-                        QuotedPaste(pasted) + "\nPaste a whole number such as 130, -1 or 0x82.")
-                           .c_str());
+    RefuseValue(dialog, layout.keyName, given, "Paste a whole number such as 130, -1 or 0x82.");
     return;
   }
   mask = *value;

@@ -20,10 +20,10 @@ constexpr DialogItemTemplate kItems[] = {
              "different shades of a color.",
              170, 15, 100, 40),
     GroupBox("Entity Fields", 120, 105, 155, 60),
-    ReadOnlyEdit(IDC_FOG_MASS, 155, 115, 40, 14),
-    ReadOnlyEdit(IDC_FOG_SPEED, 155, 140, 40, 14),
-    ReadOnlyEdit(IDC_FOG_ACCEL, 230, 115, 40, 14),
-    ReadOnlyEdit(IDC_FOG_DECEL, 230, 140, 40, 14),
+    PastableValueField(IDC_FOG_MASS, 155, 115, 40, 14, "Paste &Fog"),
+    PastableValueField(IDC_FOG_SPEED, 155, 140, 40, 14, "Paste &Fog"),
+    PastableValueField(IDC_FOG_ACCEL, 230, 115, 40, 14, "Paste &Fog"),
+    PastableValueField(IDC_FOG_DECEL, 230, 140, 40, 14, "Paste &Fog"),
     LeftText("Also remember that \"alpha\" specifies how transparent/thick the fog is.", 170, 55,
              100, 40),
     RightText("mass", 125, 118, 25, 8),
@@ -34,9 +34,15 @@ constexpr DialogItemTemplate kItems[] = {
             "The sample picture seen through a fog of the chosen colour and alpha."),
 };
 
+// A fog copied from the map is pasted anywhere in the helper.
+constexpr DialogAccelerator kKeys[] = {
+    {'V', true, false, ID_EDIT_PASTE},
+    {VK_INSERT, false, true, ID_EDIT_PASTE},
+};
+
 }  // namespace
 
 const DialogTemplate kFogSettingsTemplate{
-    IDD_FOG_SETTINGS, "Fog Settings Helper", kDialogFrame, 0, 282, 191,
-    kDialogFont,      kDialogPointSize,      kItems,
+    IDD_FOG_SETTINGS, "Fog Settings Helper", kDialogFrame, 0,     282, 191,
+    kDialogFont,      kDialogPointSize,      kItems,       kKeys,
 };

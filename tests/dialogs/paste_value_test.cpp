@@ -74,10 +74,11 @@ TEST_F(PasteValue, ValidValuesTickTheirBoxesAndKeepBitsNoClassNames) {
   });
 }
 
-enum class Outcome { kValue, kRefused, kNoText };
+enum class Outcome { kValue, kRefused, kTwoValues, kNoText };
 
 // A clipboard text (UTF-8 here, Unicode on the clipboard) and what its paste gives: the value
-// it shows, or the refusal quoting it as shown, or the word that there is no text.
+// it shows, or the refusal quoting it (or the key's two values) as shown, or the word that there
+// is no text.
 struct PasteCase {
   std::string_view clipboard;
   Outcome outcome;
@@ -99,6 +100,13 @@ constexpr PasteCase kPastes[] = {
      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
     {"", Outcome::kNoText, ""},
     {" \n", Outcome::kNoText, ""},
+    // An entity's text as map editors give it: only the key is read.
+    {"\"classes\" \"130\"", Outcome::kValue, "130"},
+    {"Classes: 0x82", Outcome::kValue, "130"},
+    {"{\n\"classname\" \"trigger_fog\"\n\"classes\" \"5\"\n\"spawnteams\" \"3\"\n}",
+     Outcome::kValue, "5"},
+    {"\"classes\" \"five\"\n\"origin\" \"0 0 0\"", Outcome::kRefused, "five"},
+    {"classes 1\nclasses 2", Outcome::kTwoValues, "1 and 2"},
 };
 
 TEST_F(PasteValue, EachClipboardTextGivesItsValueOrSaysWhyNot) {
@@ -124,6 +132,11 @@ TEST_F(PasteValue, EachClipboardTextGivesItsValueOrSaysWhyNot) {
                               {"Not a valid classes value: " + std::string(paste.shown) +
                                "\nPaste a whole number such as 130, -1 or "
                                "0x82."}));
+          break;
+        case Outcome::kTwoValues:
+          EXPECT_EQ(said, std::vector<std::string>({"The pasted text gives classes two values: " +
+                                                    std::string(paste.shown) +
+                                                    ".\nPaste one entity at a time."}));
           break;
         case Outcome::kNoText:
           EXPECT_EQ(said, std::vector<std::string>({"The clipboard holds no text to paste."}));
@@ -178,16 +191,43 @@ TEST(PasteValueSpawnteams, KeepsBitEightBesideItsGroups) {
   });
 }
 
-TEST(PasteValueFog, FogFieldsTakeNoPaste) {
+// A fog copied from the map moves the sliders of the fields it gives, then everything updates
+// once; a value that is no fog value changes nothing at all.
+TEST(PasteFog, MovesTheSlidersOfTheFieldsItGivesThenUpdatesOnce) {
   CEntityHelperApp app;
   CFogSettingsDlg dialog;
   MessageBoxRecorder boxes;
+  const auto fields = [&] {
+    return std::vector<std::string>{TextOf(dialog, IDC_FOG_MASS), TextOf(dialog, IDC_FOG_SPEED),
+                                    TextOf(dialog, IDC_FOG_ACCEL), TextOf(dialog, IDC_FOG_DECEL)};
+  };
   RunModal(dialog, [&] {
-    if (!PasteOrSkip(dialog, IDC_FOG_MASS, "7")) {
+    const auto shown = reinterpret_cast<HBITMAP>(
+        dialog.GetDlgItem(IDC_FOG_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+    ASSERT_TRUE(DeleteObject(shown));  // so that each update says so, once
+    if (!PasteOrSkip(dialog, IDC_FOG_MASS,
+                     "{\n\"classname\" \"worldspawn\"\n\"MASS\" \"40\"\nspeed: 20\n}")) {
       return;
     }
-    EXPECT_EQ(TextOf(dialog, IDC_FOG_MASS), "50");
-    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(fields(), std::vector<std::string>({"40", "20", "100", "100"}));
+    EXPECT_EQ(SliderPosition(dialog, IDC_FOG_ALPHA), 40);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>({"Set bits failed"}));
+    const std::pair<std::string, std::string> refused[] = {
+        {"mass 40\ndecel 101",
+         "Not a valid decel value: 101\nA fog field takes a whole number from 0 to 100."},
+        {"7", "The pasted text gives none of the fog's fields: mass, speed, accel or decel."},
+        {"accel 3\naccel 4",
+         "The pasted text gives accel two values: 3 and 4.\nPaste one entity at a time."},
+    };
+    for (const auto& [text, said] : refused) {
+      PasteOrSkip(dialog, IDC_FOG_DECEL, text);
+      EXPECT_EQ(boxes.Texts().back(), said);
+    }
+    // Anywhere in the helper, as Ctrl+V there asks.
+    SetClipboardText("\"accel\" \"0\"");
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_EDIT_PASTE), 1));
+    EXPECT_EQ(fields(), std::vector<std::string>({"40", "20", "0", "100"}));
+    EXPECT_EQ(boxes.Texts().size(), 5u);
     Click(dialog, IDOK);
   });
 }

@@ -31,6 +31,9 @@ class CFogSettingsDlg : public CDialog {
   void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
   void OnDeferredUpdate();
   void OnDestroy();
+  // A fog pasted anywhere in the helper (Ctrl+V, Shift+Insert) or into one of its fields.
+  void OnPasteFog();
+  void OnFieldPaste(UINT nID);
 
   // Reads all four sliders, writes the four fields and redraws the preview.
   void UpdateFog();

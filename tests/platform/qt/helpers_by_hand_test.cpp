@@ -115,14 +115,14 @@ TEST_F(ClassesByHand, CopyWithNothingSelectedCopiesTheWholeValue) {
   });
 }
 
-TEST(FogByHand, FogFieldsOfferNoPasteValue) {
+TEST(FogByHand, FogFieldsOfferToPasteAFog) {
   CEntityHelperApp app;
   CFogSettingsDlg dialog;
   RunModal(dialog, [&] {
     const QStringList items =
         ContextMenu(ControlAs<QLineEdit>(dialog, IDC_FOG_MASS), [](QMenu*) {});
     EXPECT_TRUE(items.contains("Copy"));
-    EXPECT_FALSE(items.contains("Paste Value"));
+    EXPECT_TRUE(items.contains("Paste Fog"));
     dialog.EndDialog(IDOK);
   });
 }

@@ -102,15 +102,17 @@ TEST_F(ValueField, CtrlVShiftInsertAndPasteValueHandTheClipboardToTheCalculator)
   });
 }
 
-TEST_F(ValueField, FieldsThatTakeNoValueIgnorePastesAndOfferNone) {
+// The fog's fields hand a paste to their helper, which reads a fog, not a number.
+TEST_F(ValueField, FogFieldsOfferToPasteAFog) {
   CFogSettingsDlg dialog;
   MessageBoxRecorder boxes;
   RunModal(dialog, [&] {
     const HWND field = Field(dialog, IDC_FOG_MASS);
-    ASSERT_TRUE(SetClipboardText("7"));
+    ASSERT_TRUE(SetClipboardText("mass 7"));
     SendMessageA(field, WM_CHAR, kCtrlV, 0);
-    EXPECT_EQ(TextOf(dialog, IDC_FOG_MASS), "50");
-    EXPECT_EQ(UseContextMenu(field, 0), Texts({"&Copy\tCtrl+C", "", "Select &All"}));
+    EXPECT_EQ(TextOf(dialog, IDC_FOG_MASS), "7");
+    EXPECT_EQ(UseContextMenu(field, 0),
+              Texts({"&Copy\tCtrl+C", "Paste &Fog\tCtrl+V", "", "Select &All"}));
     dialog.EndDialog(IDOK);
   });
   EXPECT_TRUE(boxes.Texts().empty());
