@@ -29,6 +29,7 @@ BOOL PostMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);  // on
 BOOL ShowWindow(HWND hWnd, int nCmdShow);     // SW_SHOW or SW_HIDE; whether it was visible
 BOOL IsIconic(HWND hWnd);                     // minimised
 BOOL GetClientRect(HWND hWnd, RECT* lpRect);  // from (0, 0)
+BOOL GetWindowRect(HWND hWnd, RECT* lpRect);  // on the screen, with a frame
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);  // repaint soon; null: all
 HWND GetCapture();                           // the window a pressed mouse button holds, or null
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);  // the dialog's control with that identifier
@@ -98,7 +99,6 @@ void PutOnClipboard(HWND owner, const std::string& text);
 PictureRead DecodePicture(std::span<const BYTE> file, int coverWidth, int coverHeight,
                           Picture& picture);
 
-RECT FrameOf(HWND window);                    // the window's frame, in screen coordinates
 RECT WorkAreaOf(HWND window);                 // the free part of the screen that shows the window
 void MoveFrameTo(HWND window, POINT corner);  // the frame's top left corner, screen coordinates
 

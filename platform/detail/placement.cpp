@@ -25,8 +25,13 @@ POINT CentredWithin(const RECT& frame, const RECT& area, const RECT& workArea) {
 
 void PlaceOverOwner(HWND window, HWND owner) {
   const RECT workArea = WorkAreaOf(owner != nullptr ? owner : window);
-  const RECT area = owner != nullptr ? FrameOf(owner) : workArea;
-  MoveFrameTo(window, CentredWithin(FrameOf(window), area, workArea));
+  RECT area = workArea;
+  if (owner != nullptr) {
+    GetWindowRect(owner, &area);
+  }
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  MoveFrameTo(window, CentredWithin(frame, area, workArea));
 }
 
 }  // namespace platform::detail

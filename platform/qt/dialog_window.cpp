@@ -1,6 +1,7 @@
 #include "platform/qt/dialog_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
@@ -53,6 +54,13 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+  const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+  const QPoint at = fromKeyboard ? QPoint(-1, -1) : event->globalPos();
+  SendMessageA(m_handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_handle),
+               MAKELPARAM(static_cast<WORD>(at.x()), static_cast<WORD>(at.y())));
 }
 
 void DialogWindow::paintEvent(QPaintEvent*) {

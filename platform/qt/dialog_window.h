@@ -26,6 +26,9 @@ class DialogWindow : public QDialog {
   // and the run would go on with nothing on screen.
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A menu asked for where no control offers one (a picture, the dialog itself): WM_CONTEXTMENU
+  // to the dialog, as on Windows, whose pictures and labels let the mouse through.
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

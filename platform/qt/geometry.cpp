@@ -7,15 +7,6 @@
 
 namespace platform::detail {
 
-RECT FrameOf(HWND window) {
-  const QWidget* widget = qt::WidgetOf(window);
-  if (widget == nullptr) {
-    return {};
-  }
-  const QRect frame = widget->frameGeometry();
-  return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
-}
-
 RECT WorkAreaOf(HWND window) {
   const QWidget* widget = qt::WidgetOf(window);
   const QScreen* screen = widget != nullptr ? widget->screen() : QGuiApplication::primaryScreen();

@@ -74,6 +74,17 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL) {
   return TRUE;
 }
 
+BOOL GetWindowRect(HWND hWnd, RECT* lpRect) {
+  const QWidget* widget = WidgetOf(hWnd);
+  if (widget == nullptr || lpRect == nullptr) {
+    return FALSE;
+  }
+  const QRect place = widget->isWindow() ? widget->frameGeometry()
+                                         : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+  *lpRect = {place.left(), place.top(), place.left() + place.width(), place.top() + place.height()};
+  return TRUE;
+}
+
 HWND GetCapture() {
   return platform::qt::MouseHolder();
 }

@@ -2,12 +2,6 @@
 
 namespace platform::detail {
 
-RECT FrameOf(HWND window) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  return frame;
-}
-
 RECT WorkAreaOf(HWND window) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;

@@ -13,6 +13,8 @@ BOOL PostMessageA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsIconic(HWND hWnd);
 BOOL GetClientRect(HWND hWnd, RECT* lpRect);
+// The window's place on the screen: a dialog with its frame, a control within its dialog.
+BOOL GetWindowRect(HWND hWnd, RECT* lpRect);
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 // The window that holds the mouse while a button is pressed on it, or null.
 HWND GetCapture();
