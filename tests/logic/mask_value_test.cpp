@@ -51,9 +51,4 @@ TEST(MaskValue, FindsTheBitsNoRowNames) {
   EXPECT_EQ(UnnamedBits(300, SpawnteamGroupTable), std::vector<int>({8}));
 }
 
-TEST(MaskValue, RowIsSetWhenItsBitIs) {
-  EXPECT_TRUE(IsRowSet(0x10000, ClassBitTable[0]));
-  EXPECT_FALSE(IsRowSet(0x10000, ClassBitTable[1]));
-}
-
 }  // namespace
