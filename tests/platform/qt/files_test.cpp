@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMimeData>
 #include <QUrl>
@@ -28,22 +29,25 @@ Names NamesOf(HDROP drop) {
 
 using FilesByHand = ProbeTest;
 
-TEST_F(FilesByHand, DroppedFilesReachTheDialogByTheirFullNamesOnceItTakesThem) {
+TEST_F(FilesByHand, DroppedFilesReachTheDialogByTheirFullNamesWhileItTakesThem) {
   const PictureFolder folder;
   const std::filesystem::path level = folder.Write("level.png", {});
   const std::filesystem::path unusual = folder.Write(u8"caf\u00e9 \u65e5\u672c.jpg", {});
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(QFile::decodeName(level.c_str())),
+                 QUrl::fromLocalFile(QFile::decodeName(unusual.c_str()))});
   QMimeData text;
   text.setText("level.png");
-  QMimeData one;
-  one.setUrls({QUrl::fromLocalFile(QString::fromStdString(level.string()))});
   InProbe([&] {
     QWidget* window = WindowOf(dialog);
-    DropFiles(dialog, {level});
-    EXPECT_TRUE(dialog.drops.empty()) << "taken before DragAcceptFiles";
-
+    // Over a value field, which leaves drops to its dialog.
+    const QPoint field = ControlOf(dialog, IDC_PROBE_EDIT)->geometry().center();
+    EXPECT_EQ(DragAndDrop(window, field, files), Qt::IgnoreAction) << "before DragAcceptFiles";
     DragAcceptFiles(dialog.m_hWnd, TRUE);
-    EXPECT_EQ(DragAndDrop(window, window->rect().center(), text), Qt::IgnoreAction);
-    DropFiles(dialog, {level, unusual});
+    EXPECT_EQ(DragAndDrop(window, field, text), Qt::IgnoreAction);
+    // A copy, never the move proposed: a file manager deletes what it moves.
+    EXPECT_EQ(DragAndDrop(window, field, files), Qt::CopyAction);
+    DeliverQueued();
     ASSERT_EQ(dialog.drops.size(), 1u);
     const HDROP drop = dialog.drops.front();
     EXPECT_EQ(NamesOf(drop), Names({WideName(level), WideName(unusual)}));
@@ -54,17 +58,9 @@ TEST_F(FilesByHand, DroppedFilesReachTheDialogByTheirFullNamesOnceItTakesThem) {
     DragFinish(drop);
     EXPECT_EQ(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0), 0u);
 
-    // Taken as a copy, never a move, and over a value field too: edit boxes take no drops.
-    const QWidget* field = ControlOf(dialog, IDC_PROBE_EDIT);
-    EXPECT_EQ(DragAndDrop(window, field->geometry().center(), one), Qt::CopyAction);
-    DeliverQueued();
-    ASSERT_EQ(dialog.drops.size(), 2u);
-    EXPECT_EQ(NamesOf(dialog.drops.back()), Names({WideName(level)}));
-    DragFinish(dialog.drops.back());
-
     DragAcceptFiles(dialog.m_hWnd, FALSE);
     DropFiles(dialog, {level});
-    EXPECT_EQ(dialog.drops.size(), 2u);
+    EXPECT_EQ(dialog.drops.size(), 1u);
   });
 }
 
@@ -73,13 +69,7 @@ TEST_F(FilesByHand, OpenFileDialogShowsTheFiltersAndGivesTheChosenFullName) {
   const std::filesystem::path chosen = folder.Write(u8"caf\u00e9.png", {});
   static constexpr WCHAR kFilter[] = L"Pictures (*.png;*.jpg)\0*.png;*.jpg\0All files\0*.*\0";
   WCHAR name[260] = L"";
-  OPENFILENAMEW request{sizeof(OPENFILENAMEW),
-                        nullptr,
-                        kFilter,
-                        name,
-                        260,
-                        L"Use Picture",
-                        OFN_FILEMUSTEXIST | OFN_HIDEREADONLY};
+  OPENFILENAMEW request{sizeof(OPENFILENAMEW), nullptr, kFilter, name, 260, L"Use Picture", 0};
   InProbe([&] {
     request.hwndOwner = dialog.m_hWnd;
     QStringList filters;
@@ -112,20 +102,18 @@ TEST_F(FilesByHand, OpenFileDialogShowsTheFiltersAndGivesTheChosenFullName) {
 TEST(WideCharToMultiByte, GivesLatin1AndTheDefaultCharacterForTheRest) {
   char text[16] = "";
   BOOL usedDefault = FALSE;
-  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"caf\u00e9", -1, nullptr, 0, nullptr, nullptr), 5);
-  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"caf\u00e9 \u65e5\u672c", -1, text, sizeof text,
-                                nullptr, &usedDefault),
-            8);
-  EXPECT_STREQ(text, "caf\xe9 ??");
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"\u65e5 caf\u00e9", -1, nullptr, 0, nullptr, nullptr),
+            7);
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"\u65e5 caf\u00e9", -1, text, 7, nullptr, &usedDefault),
+            7);
+  EXPECT_STREQ(text, "? caf\xe9");
   EXPECT_TRUE(usedDefault);
   // A length given: no NUL of its own.
-  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"\u65e5xyz", 2, text, sizeof text, "#", &usedDefault),
-            2);
-  EXPECT_STREQ(text, "#xf\xe9 ??");
-  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"xyz", -1, text, sizeof text, nullptr, &usedDefault),
-            4);
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"\u65e5xy", 2, text, 16, "#", &usedDefault), 2);
+  EXPECT_STREQ(text, "#xcaf\xe9");
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"xy", -1, text, 2, nullptr, nullptr), 0);
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"xy", -1, text, 3, nullptr, &usedDefault), 3);
   EXPECT_FALSE(usedDefault);
-  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"caf\u00e9", -1, text, 4, nullptr, nullptr), 0);
 }
 
 }  // namespace
