@@ -2,6 +2,8 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <string_view>
 
 #include "platform/additions.h"
 #include "platform/detail/backend_contract.h"
@@ -30,12 +32,25 @@ bool JpegCutShort(const std::vector<BYTE>& bytes) {
   return std::search(tail, bytes.end(), kJpegEnd.begin(), kJpegEnd.end()) == bytes.end();
 }
 
+// The file a wide name names. Off Windows the standard library converts wide text with the "C"
+// locale, which knows only ASCII; wide names there are UTF-32, as its char32_t text, which it
+// converts to the system's UTF-8 names whatever the locale.
+std::filesystem::path PathOf(LPCWSTR name) {
+#if defined(_WIN32)
+  return std::filesystem::path(name);
+#else
+  static_assert(sizeof(WCHAR) == sizeof(char32_t));
+  const std::wstring_view wide(name);
+  return std::filesystem::path(std::u32string(wide.begin(), wide.end()));
+#endif
+}
+
 }  // namespace
 
 PictureRead ReadPictureFile(LPCWSTR path, int coverWidth, int coverHeight, Picture& picture) {
   picture = {};
   std::error_code error;
-  const std::filesystem::path file(path);
+  const std::filesystem::path file = PathOf(path);
   const std::filesystem::file_status status = std::filesystem::status(file, error);
   if (!std::filesystem::exists(status)) {
     return PictureRead::kNoSuchFile;

@@ -34,4 +34,10 @@ void SetToolTip(CWnd& window, LPCSTR text) {
   }
 }
 
+void SetAccessibleDescription(CWnd& window, LPCSTR text) {
+  if (QWidget* widget = qt::WidgetOf(window.m_hWnd)) {
+    widget->setAccessibleDescription(qt::FromAnsi(text));
+  }
+}
+
 }  // namespace platform

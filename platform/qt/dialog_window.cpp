@@ -2,16 +2,20 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QWindow>
 
+#include "platform/detail/accelerators.h"
 #include "platform/detail/backend_contract.h"
 #include "platform/detail/dialog_policy.h"
 #include "platform/detail/window_map.h"
 #include "platform/qt/device_context.h"
 #include "platform/qt/icon_record.h"
 #include "platform/qt/text_messages.h"
+#include "platform/qt/virtual_keys.h"
 #include "platform/qt/window_record.h"
 #include "platform/user32.h"
 
@@ -22,6 +26,7 @@ DialogWindow::DialogWindow(HWND handle) : m_handle(handle) {}
 int DialogWindow::RunModal() {
   if (!m_ended) {
     show();
+    windowHandle()->installEventFilter(this);
     QEventLoop loop;
     m_loop = &loop;
     loop.exec(QEventLoop::DialogExec);
@@ -46,6 +51,33 @@ void DialogWindow::reject() {
 void DialogWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   reject();
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::KeyPress &&
+      RunKeyCommand(*static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool DialogWindow::RunKeyCommand(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  const UINT virtualKey = VirtualKeyOf(key.key());
+  if (virtualKey == 0 || (modifiers & ~(Qt::ControlModifier | Qt::ShiftModifier)) != 0) {
+    return false;
+  }
+  if (QWidget* focus = focusWidget()) {
+    QKeyEvent claim(QEvent::ShortcutOverride, key.key(), key.modifiers(), key.text(),
+                    key.isAutoRepeat());
+    claim.ignore();
+    QCoreApplication::sendEvent(focus, &claim);
+    if (claim.isAccepted()) {
+      return false;
+    }
+  }
+  return detail::RunAccelerator(m_handle, virtualKey, (modifiers & Qt::ControlModifier) != 0,
+                                (modifiers & Qt::ShiftModifier) != 0);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {

@@ -20,6 +20,12 @@ class DialogWindow : public QDialog {
   // Esc: IDCANCEL, as on Windows.
   void reject() override;
 
+  // Keys pressed in the window: those the dialog's template gives commands run them, before
+  // the focused control sees them, as Windows runs accelerators from the message loop. A key
+  // the focused control takes itself (a value field's Ctrl+V) is the control's: it says so as
+  // Qt's widgets override a shortcut.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  protected:
   // The close box, however and whenever it arrives: IDCANCEL too, and only EndDialog hides the
   // window. QDialog's own would take a close that comes while the window is not shown as done,
@@ -32,6 +38,8 @@ class DialogWindow : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  bool RunKeyCommand(const QKeyEvent& key);
+
   HWND m_handle;
   QEventLoop* m_loop = nullptr;
   int m_result = 0;

@@ -12,7 +12,7 @@ using platform::Picture;
 using platform::PictureRead;
 
 PictureRead Read(const std::filesystem::path& path, Picture& picture) {
-  return platform::ReadPictureFile(path.wstring().c_str(), 128, 96, picture);
+  return platform::ReadPictureFile(WideName(path).c_str(), 128, 96, picture);
 }
 
 std::array<std::uint8_t, 3> Colour(const Picture& picture, int x, int y) {
@@ -47,7 +47,8 @@ TEST(PictureFile, ReadsEachFormatWithItsPixelsUnderAnyName) {
   for (const auto& [name, bytes] :
        {std::pair{std::filesystem::path("pattern.bmp"), BmpFile(5, 3, kPattern)},
         std::pair{std::filesystem::path("pattern.png"), PngFile(5, 3, kPattern)},
-        std::pair{std::filesystem::path(L"caf\u00e9 \u65e5\u672c.png"), PngFile(5, 3, kPattern)}}) {
+        std::pair{std::filesystem::path(u8"caf\u00e9 \u65e5\u672c.png"),
+                  PngFile(5, 3, kPattern)}}) {
     Picture picture;
     ASSERT_EQ(Read(folder.Write(name, bytes), picture), PictureRead::kRead) << name;
     ASSERT_EQ(std::pair(picture.width, picture.height), std::pair(5, 3));

@@ -67,6 +67,7 @@ const MessageMap* CProbeDlg::GetThisMessageMap() {
       MapNotify<&CProbeDlg::OnReleasedCapture>(NM_RELEASEDCAPTURE, IDC_PROBE_SLIDER),
       MapHScroll<&CProbeDlg::OnHScroll>(),
       MapMessage<WM_DESTROY, &CProbeDlg::OnDestroy>(),
+      MapDropFiles<&CProbeDlg::OnDropFiles>(),
   };
   static const MessageMap map{CDialog::GetThisMessageMap(), entries};
   return &map;
@@ -103,6 +104,10 @@ void CProbeDlg::OnDestroy() {
   CString text;
   GetDlgItem(IDC_PROBE_EDIT)->GetWindowTextA(text);
   editTextAtDestroy = static_cast<const char*>(text);
+}
+
+void CProbeDlg::OnDropFiles(HDROP hDropInfo) {
+  drops.push_back(hDropInfo);
 }
 
 void ProbeTest::SetUp() {

@@ -8,6 +8,7 @@
 
 #include "platform/cdialog.h"
 #include "platform/cwinapp.h"
+#include "platform/files.h"
 #include "platform/resource_table.h"
 
 // A dialog of the tests' own with one control of every kind, logging what reaches its map.
@@ -32,6 +33,8 @@ class CProbeDlg : public CDialog {
   explicit CProbeDlg(CWnd* pParent = nullptr) : CDialog(IDD_PROBE, pParent) {}
 
   std::vector<std::string> log;
+  // The drops that reached it (WM_DROPFILES), for the test to read and finish.
+  std::vector<HDROP> drops;
   // Set by the WM_DESTROY handler: the edit box's text, read while the controls still exist.
   std::string editTextAtDestroy = "(not destroyed)";
 
@@ -44,6 +47,7 @@ class CProbeDlg : public CDialog {
   void OnReleasedCapture(NMHDR* pNMHDR, LRESULT* pResult);
   void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
   void OnDestroy();
+  void OnDropFiles(HDROP hDropInfo);
 };
 
 // A test with the probe's resources handed over and a probe dialog to run.

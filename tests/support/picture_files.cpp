@@ -68,6 +68,15 @@ std::filesystem::path PictureFolder::Write(const std::filesystem::path& name,
   return path;
 }
 
+std::wstring WideName(const std::filesystem::path& path) {
+#if defined(_WIN32)
+  return path.wstring();
+#else
+  const std::u32string name = path.u32string();
+  return std::wstring(name.begin(), name.end());
+#endif
+}
+
 Bytes BmpFile(int width, int height, const PictureColour& colour) {
   const auto rowBytes = static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4);
   const std::uint32_t pixelBytes = rowBytes * static_cast<std::uint32_t>(height);

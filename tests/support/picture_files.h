@@ -28,6 +28,10 @@ class PictureFolder {
   std::filesystem::path m_path;
 };
 
+// The path as the layer takes file names, in wide text. (The standard library's own wide form
+// of a path knows only ASCII off Windows.)
+std::wstring WideName(const std::filesystem::path& path);
+
 // An uncompressed 24-bit BMP, and a PNG (8-bit RGB, its data stored without compression), of
 // `width` by `height` pixels of the colours given.
 Bytes BmpFile(int width, int height, const PictureColour& colour);

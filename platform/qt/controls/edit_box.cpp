@@ -7,36 +7,32 @@
 #include "platform/detail/value_field.h"
 #include "platform/qt/controls/controls.h"
 #include "platform/qt/text_messages.h"
+#include "platform/qt/virtual_keys.h"
 #include "platform/qt/window_record.h"
 
 namespace platform::qt {
 
-namespace {
-
-// The virtual key of the keys a value field answers, or 0.
-UINT VirtualKey(int key) {
-  switch (key) {
-    case Qt::Key_C:
-      return 'C';
-    case Qt::Key_V:
-      return 'V';
-    case Qt::Key_Insert:
-      return VK_INSERT;
-    default:
-      return 0;
-  }
-}
-
-}  // namespace
-
 EditBox::EditBox(HWND handle, const DialogItemTemplate& item, QWidget* parent)
     : QLineEdit(FromAnsi(item.text), parent), m_handle(handle), m_pasteItem(item.pasteItem) {}
 
+std::optional<detail::ValueFieldCommand> EditBox::CommandOf(const QKeyEvent& event) const {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  return detail::ValueFieldKey(VirtualKeyOf(event.key()), modifiers == Qt::ControlModifier,
+                               modifiers == Qt::ShiftModifier,
+                               isReadOnly() && m_pasteItem != nullptr);
+}
+
+// The field's own keys are the field's, even where its dialog gives the same key a command.
+bool EditBox::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && CommandOf(*static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QLineEdit::event(event);
+}
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-  if (const auto command = detail::ValueFieldKey(
-          VirtualKey(event->key()), modifiers == Qt::ControlModifier,
-          modifiers == Qt::ShiftModifier, isReadOnly() && m_pasteItem != nullptr)) {
+  if (const auto command = CommandOf(*event)) {
     detail::RunValueFieldCommand(m_handle, *command);
     return;
   }

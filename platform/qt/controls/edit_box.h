@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
+
+#include "platform/detail/value_field.h"
 
 #include "platform/resource_table.h"
 #include "platform/win_types.h"
@@ -19,10 +22,14 @@ class EditBox : public QLineEdit {
   LPCSTR PasteItem() const { return m_pasteItem; }
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // What a key does in the field, if it is one of a value field's keys.
+  std::optional<detail::ValueFieldCommand> CommandOf(const QKeyEvent& event) const;
+
   HWND m_handle;
   LPCSTR m_pasteItem;
 };

@@ -11,6 +11,7 @@
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
+#include "platform/additions.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/qt/gui_test_support.h"
@@ -123,6 +124,10 @@ TEST_F(Accessibility, PreviewIsAnImageNamedByItsGroupThatSaysWhatItShows) {
     EXPECT_EQ(preview->role(), QAccessible::Graphic);
     EXPECT_EQ(preview->text(QAccessible::Name), "Preview");
     EXPECT_TRUE(preview->text(QAccessible::Description).contains("fog"));
+    platform::SetAccessibleDescription(*fog.GetDlgItem(IDC_FOG_PREVIEW),
+                                       "The fog over caf\xe9.png");
+    EXPECT_EQ(preview->text(QAccessible::Description),
+              QString::fromUtf8("The fog over caf\u00e9.png"));
     fog.EndDialog(IDOK);
   });
 }

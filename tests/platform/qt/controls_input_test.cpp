@@ -134,4 +134,43 @@ TEST_F(ControlsByHand, SliderKeysAndWheelScrollWithoutCapture) {
   EXPECT_EQ(dialog.log[3].rfind("scroll 0 to ", 0), 0u) << dialog.log[3];
 }
 
+// The probe with Ctrl+V a command of the dialog as well, and a value field that takes pastes:
+// Ctrl+V is then a key of the field's own, as in the Fog helper.
+const ResourceTable* ProbeWithPasteCommand() {
+  static constexpr DialogAccelerator kKeys[] = {{'K', true, false, ID_PROBE_KEY},
+                                                {'V', true, false, ID_PROBE_KEY}};
+  const DialogTemplate& probe = ProbeResources()->dialogs.front();
+  static std::vector<DialogItemTemplate> items(probe.items.begin(), probe.items.end());
+  for (DialogItemTemplate& item : items) {
+    item.pasteItem = item.id == IDC_PROBE_EDIT ? "Paste &Value" : nullptr;
+  }
+  static DialogTemplate withPaste = probe;
+  withPaste.items = items;
+  withPaste.accelerators = kKeys;
+  static ResourceTable table = *ProbeResources();
+  table.dialogs = {&withPaste, 1};
+  return &table;
+}
+
+TEST_F(ControlsByHand, DialogKeysGiveTheirCommandFromAnyControlButAValueFieldKeepsItsOwn) {
+  platform::SetResourceTable(ProbeWithPasteCommand());
+  InProbe([&] {
+    dialog.GetDlgItem(IDC_PROBE_EDIT)->SetWindowTextA("42");
+    // Controls that would take Ctrl+K themselves: a line edit (deleting to the line's end), a
+    // list (searching for "k").
+    for (int id : {IDC_PROBE_EDIT, IDC_PROBE_LIST, IDC_PROBE_CHECK, IDC_PROBE_SLIDER}) {
+      ControlOf(dialog, id)->setFocus();
+      PressKey(Window(), Qt::Key_K, Qt::ControlModifier);
+    }
+    EXPECT_EQ(ControlAs<QLineEdit>(dialog, IDC_PROBE_EDIT)->text(), "42");
+    ControlOf(dialog, IDC_PROBE_EDIT)->setFocus();
+    PressKey(Window(), Qt::Key_V, Qt::ControlModifier);
+    ControlOf(dialog, IDC_PROBE_CHECK)->setFocus();
+    PressKey(Window(), Qt::Key_V, Qt::ControlModifier);
+    PressKey(Window(), Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+    PressKey(Window(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+  });
+  EXPECT_EQ(dialog.log, Log(5, "key command"));
+}
+
 }  // namespace

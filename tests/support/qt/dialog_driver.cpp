@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 
 #include "platform/detail/resources.h"
 #include "platform/detail/running_dialogs.h"
@@ -17,10 +20,12 @@
 
 namespace {
 
-// Ends whatever modal window is in front: a message box, or the innermost dialog.
+// Ends whatever modal window is in front: a message box, a file dialog, or the innermost dialog.
 void EndTopModal() {
   if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget())) {
     box->done(QMessageBox::Ok);
+  } else if (auto* files = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+    files->reject();
   } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {
     dialog->EndDialog(-2);
   }
@@ -80,6 +85,33 @@ class MessageBoxRecorder::Impl : public QObject {
  private:
   MessageBoxRecorder& m_recorder;
 };
+
+void DropFiles(CDialog& dialog, const std::vector<std::filesystem::path>& files) {
+  QList<QUrl> urls;
+  for (const std::filesystem::path& file : files) {
+    urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray(file.c_str())));
+  }
+  QMimeData data;
+  data.setUrls(urls);
+  QWidget* window = WindowOf(dialog);
+  DragAndDrop(window, window->rect().center(), data);
+  // The dialog's notice of the drop comes once the drop is over, as on Windows.
+  DeliverQueued();
+}
+
+void WhenFileDialogShows(const std::filesystem::path& file) {
+  RunWhen([] { return dynamic_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
+          [file] {
+            auto* dialog = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (file.empty()) {
+              dialog->reject();
+              return;
+            }
+            dialog->selectFile(QFile::decodeName(QByteArray(file.c_str())));
+            // The file dialog's own accept, the Open button's: it checks the file exists.
+            static_cast<QDialog*>(dialog)->accept();
+          });
+}
 
 bool IsShown(const CWnd& window) {
   const QWidget* widget = WindowOf(window);
