@@ -14,6 +14,10 @@ void StartApplication(LPCSTR) {
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
+  // The picture decoder, the accessibility annotations and the open-file dialog are COM
+  // objects made on this thread, which a window's thread serves in its own apartment. It stays
+  // joined for the program's life; Windows leaves it when the process ends.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 }
 
 int RunMessageLoop() {

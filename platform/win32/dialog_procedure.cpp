@@ -6,6 +6,8 @@
 #include "platform/detail/backend_contract.h"
 #include "platform/detail/dialog_policy.h"
 #include "platform/detail/window_map.h"
+#include "platform/win32/accessible_description.h"
+#include "platform/win32/dialog_keys.h"
 #include "platform/win32/dialog_template.h"
 #include "platform/win32/value_field.h"
 
@@ -56,6 +58,7 @@ BOOL CALLBACK ReleasePicture(HWND control, LPARAM) {
 INT_PTR StartDialog(HWND window, DialogRun& run) {
   SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&run));
   SubclassValueFields(window, run.dialogTemplate);
+  DescribeControls(window, run.dialogTemplate);
   return detail::InitialiseDialog(run.dialog, window, run.dialogTemplate,
                                   GetWindow(window, GW_OWNER));
 }
@@ -105,6 +108,7 @@ INT_PTR platform::detail::RunModalDialog(CDialog& dialog, const DialogTemplate& 
                                          HWND owner, HINSTANCE resources) {
   const std::vector<WORD> bytes = win32::BuildDialogTemplate(dialogTemplate);
   win32::DialogRun run{dialog, dialogTemplate};
+  const win32::DialogKeys keys(dialogTemplate);
   return DialogBoxIndirectParamW(resources, reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,
                                  win32::DialogProcedure, reinterpret_cast<LPARAM>(&run));
 }

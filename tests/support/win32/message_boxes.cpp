@@ -15,12 +15,12 @@ struct Search {
   HWND found = nullptr;
 };
 
-// A message box is a dialog of the system's that the layer did not make.
+// A message box is a dialog of the system's that the layer did not make, and no file dialog.
 BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
   char windowClass[16] = {};
   GetClassNameA(window, windowClass, sizeof windowClass);
   if (lstrcmpA(windowClass, kDialogClass) == 0 && IsWindowVisible(window) &&
-      platform::detail::WrapperOf(window) == nullptr) {
+      platform::detail::WrapperOf(window) == nullptr && !IsFileDialog(window)) {
     reinterpret_cast<Search*>(lParam)->found = window;
     return FALSE;
   }

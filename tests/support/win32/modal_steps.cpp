@@ -44,10 +44,13 @@ void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-// Ends whatever modal loop is in front: a menu, a message box, or the innermost dialog.
+// Ends whatever modal loop is in front: a menu, an open-file dialog (cancelled), a message box,
+// or the innermost dialog.
 void EndTopModal() {
   if (FindPopupMenu() != nullptr) {
     EndMenu();
+  } else if (const HWND files = FindFileDialog()) {
+    PostMessageA(files, WM_COMMAND, IDCANCEL, 0);
   } else if (const HWND box = FindMessageBox()) {
     EndDialog(box, IDOK);
   } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {

@@ -1,23 +1,9 @@
 #include "tests/support/dialog_driver.h"
+#include "tests/support/win32/win32_test_support.h"
 
 namespace {
 
 constexpr LONG kBesideThumb = 4;  // pixels between the thumb and a click on the track
-
-// Posts one input message to the control and does what the dialog's own loop does with each
-// message until none is left: whatever the input caused (notifications, posted updates,
-// message boxes) has been handled, as it would be before a person's next key or button.
-void Deliver(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  PostMessageA(control, message, wParam, lParam);
-  const HWND dialog = GetParent(control);
-  MSG queued{};
-  while (PeekMessageA(&queued, nullptr, 0, 0, PM_REMOVE)) {
-    if (!IsDialogMessageA(dialog, &queued)) {
-      TranslateMessage(&queued);
-      DispatchMessageA(&queued);
-    }
-  }
-}
 
 RECT Part(HWND slider, UINT message) {
   RECT rect{};
@@ -38,15 +24,16 @@ POINT OnScreen(HWND slider, LONG x, LONG y) {
 void PressKey(HWND slider, WPARAM key) {
   const auto scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
   const LPARAM once = 1 | scan << 16 | LPARAM{1} << 24;  // an arrow: an extended key
-  Deliver(slider, WM_KEYDOWN, key, once);
-  Deliver(slider, WM_KEYUP, key, once | static_cast<LPARAM>(0xC0000000u));
+  DeliverInput(slider, WM_KEYDOWN, key, once);
+  DeliverInput(slider, WM_KEYUP, key, once | static_cast<LPARAM>(0xC0000000u));
 }
 
 // The pointer goes there too: Windows reports where it really is whenever the capture changes.
 void Mouse(HWND slider, UINT message, WPARAM wParam, LONG x, LONG y) {
   const POINT screen = OnScreen(slider, x, y);
   SetCursorPos(screen.x, screen.y);
-  Deliver(slider, message, wParam, message == WM_MOUSEWHEEL ? At(screen.x, screen.y) : At(x, y));
+  DeliverInput(slider, message, wParam,
+               message == WM_MOUSEWHEEL ? At(screen.x, screen.y) : At(x, y));
 }
 
 void PressButton(HWND slider, LONG x, LONG y, LONG releaseX) {
@@ -59,6 +46,18 @@ void PressButton(HWND slider, LONG x, LONG y, LONG releaseX) {
 }
 
 }  // namespace
+
+void DeliverInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  PostMessageA(window, message, wParam, lParam);
+  const HWND dialog = GetAncestor(window, GA_ROOT);
+  MSG queued{};
+  while (PeekMessageA(&queued, nullptr, 0, 0, PM_REMOVE)) {
+    if (!IsDialogMessageA(dialog, &queued)) {
+      TranslateMessage(&queued);
+      DispatchMessageA(&queued);
+    }
+  }
+}
 
 // Real input messages to the real trackbar, at the places its thumb and channel really are.
 void MoveSliderByHand(CDialog& dialog, int id, SliderGesture gesture) {
