@@ -46,6 +46,10 @@ const MessageMap* CFogSettingsDlg::GetThisMessageMap() {
       MapHScroll<&CFogSettingsDlg::OnHScroll>(),
       MapMessage<WM_FOG_DEFERRED_UPDATE, &CFogSettingsDlg::OnDeferredUpdate>(),
       MapCommand<&CFogSettingsDlg::OnPasteFog>(ID_EDIT_PASTE),
+      MapCommand<&CFogSettingsDlg::OnUsePicture>(ID_FILE_OPEN),
+      MapCommand<&CFogSettingsDlg::OnUseSamplePicture>(ID_USE_SAMPLE_PICTURE),
+      MapDropFiles<&CFogSettingsDlg::OnDropFiles>(),
+      MapContextMenu<&CFogSettingsDlg::OnContextMenu>(),
       MapCommandRange<&CFogSettingsDlg::OnFieldPaste>(platform::kPasteValueNotification,
                                                       IDC_FOG_MASS, IDC_FOG_DECEL),
       MapMessage<WM_DESTROY, &CFogSettingsDlg::OnDestroy>(),
@@ -57,6 +61,8 @@ const MessageMap* CFogSettingsDlg::GetThisMessageMap() {
 BOOL CFogSettingsDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_bUpdatePending = false;  // what a window before this one posted went with it
+  m_bOwnPicture = false;
+  DragAcceptFiles(m_hWnd, TRUE);
   m_pPreviewBitmap = std::make_unique<CBitmap>();
   m_pPreviewBitmap->Attach(
       LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(IDB_FOG_SAMPLE))));

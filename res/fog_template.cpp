@@ -30,14 +30,14 @@ constexpr DialogItemTemplate kItems[] = {
     RightText("speed", 125, 144, 25, 8),
     RightText("accel", 200, 118, 25, 8),
     RightText("decel", 200, 142, 25, 8),
-    Picture(IDB_FOG_SAMPLE, IDC_FOG_PREVIEW, 15, 120, 85, 59,
-            "The sample picture seen through a fog of the chosen colour and alpha."),
+    Picture(IDB_FOG_SAMPLE, IDC_FOG_PREVIEW, 15, 120, 85, 59, kSamplePictureDescription),
 };
 
-// A fog copied from the map is pasted anywhere in the helper.
+// A fog copied from the map is pasted anywhere in the helper, and a picture opened.
 constexpr DialogAccelerator kKeys[] = {
     {'V', true, false, ID_EDIT_PASTE},
     {VK_INSERT, false, true, ID_EDIT_PASTE},
+    {'O', true, false, ID_FILE_OPEN},
 };
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Renders a dialog of the tool offscreen to a PNG file, after a few user actions that show it at
-// work: screenshot {launcher|classes|spawnteams|fog} OUTPUT.png
+// work: screenshot {launcher|classes|spawnteams|fog|fog-level} OUTPUT.png
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -17,6 +20,7 @@
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
+#include "level_picture.h"
 #include "platform/qt/process_exit.h"
 #include "platform/qt/window_record.h"
 #include "res/resource.h"
@@ -48,6 +52,28 @@ void MoveSlider(CDialog& dialog, unsigned id, int position) {
   }
 }
 
+// Drops a shot of a level on the dialog, as from a file manager.
+void DropLevelShot(CDialog& dialog) {
+  const QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("level.png"));
+  DrawLevelShot().save(file, "PNG");
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(file)});
+  QWidget* window = platform::qt::WidgetOf(dialog.m_hWnd);
+  const QPoint middle = window->rect().center();
+  QDragEnterEvent enter(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &enter);
+  QDropEvent drop(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &drop);
+}
+
+void ShowAnOrangeFog(CDialog& dialog) {
+  MoveSlider(dialog, IDC_FOG_RED, 100);
+  MoveSlider(dialog, IDC_FOG_GREEN, 60);
+  MoveSlider(dialog, IDC_FOG_BLUE, 25);
+  MoveSlider(dialog, IDC_FOG_ALPHA, 65);
+}
+
 struct Scene {
   std::unique_ptr<CDialog> dialog;
   std::function<void(CDialog&)> actions;
@@ -73,11 +99,15 @@ Scene MakeScene(const std::string& name) {
             }};
   }
   if (name == "fog") {
+    return {std::make_unique<CFogSettingsDlg>(), ShowAnOrangeFog};
+  }
+  if (name == "fog-level") {
     return {std::make_unique<CFogSettingsDlg>(), [](CDialog& dialog) {
-              MoveSlider(dialog, IDC_FOG_RED, 100);
-              MoveSlider(dialog, IDC_FOG_GREEN, 60);
-              MoveSlider(dialog, IDC_FOG_BLUE, 25);
-              MoveSlider(dialog, IDC_FOG_ALPHA, 65);
+              DropLevelShot(dialog);
+              MoveSlider(dialog, IDC_FOG_RED, 70);
+              MoveSlider(dialog, IDC_FOG_GREEN, 80);
+              MoveSlider(dialog, IDC_FOG_BLUE, 100);
+              MoveSlider(dialog, IDC_FOG_ALPHA, 45);
             }};
   }
   return {};
@@ -91,7 +121,8 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: screenshot {launcher|classes|spawnteams|fog} OUTPUT.png\n");
+    std::fprintf(stderr,
+                 "usage: screenshot {launcher|classes|spawnteams|fog|fog-level} OUTPUT.png\n");
     return 2;
   }
   CEntityHelperApp app;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/additions.h"
 #include "platform/files.h"
@@ -92,9 +93,11 @@ int RunMessageLoop();                // when InitInstance returns TRUE; the exit
 // The clipboard holds the text (the program's 8-bit text) and nothing else; `owner` asks.
 void PutOnClipboard(HWND owner, const std::string& text);
 
-// The picture in a PNG, JPEG or BMP file's bytes, at its size or reduced by the decoder to no
-// less than the cover size; kTooLarge (with the size, without pixels) when its pixels would
-// take more than kLargestPicture bytes, found before they take any; kNotAPicture or kDamaged
+// The whole file a wide name names, when it holds at most `largest` bytes: kRead, or
+// kNoSuchFile, kFolder, kUnreadable (the system would not let it be read) or kTooLarge.
+PictureRead ReadWholeFile(LPCWSTR path, std::size_t largest, std::vector<BYTE>& bytes);
+// The picture in a PNG, JPEG or BMP file's bytes, whose header says a size small enough: at
+// that size or reduced by the decoder to no less than the cover size; kNotAPicture or kDamaged
 // when it cannot be decoded.
 PictureRead DecodePicture(std::span<const BYTE> file, int coverWidth, int coverHeight,
                           Picture& picture);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/detail/backend_contract.h"
-#include "platform/win32/picture_header.h"
 #include "platform/win32/wic_source_transform.h"
 
 namespace platform::detail {
@@ -104,15 +103,6 @@ PictureRead Decode(IWICImagingFactory& factory, IWICStream& stream, int coverWid
 // With the Windows Imaging Component, in the thread's apartment (StartApplication joins one).
 PictureRead DecodePicture(std::span<const BYTE> file, int coverWidth, int coverHeight,
                           Picture& picture) {
-  const win32::PictureHeader header = win32::ReadPictureHeader(file);
-  if (header.read != PictureRead::kRead) {
-    return header.read;
-  }
-  if (TooLarge(header.width, header.height)) {
-    picture.width = static_cast<int>(header.width);
-    picture.height = static_cast<int>(header.height);
-    return PictureRead::kTooLarge;
-  }
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICStream> stream;
   // Failures here are the system's, not the file's: it would not let the program read it.

@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/dialog_messages.h"
+#include "tests/support/picture_files.h"
 
 namespace {
 
@@ -176,13 +177,20 @@ TEST_F(LauncherReopens, SpawnteamsCalculatorStartsEmptyAgain) {
       });
 }
 
-TEST_F(LauncherReopens, FogHelperStartsFromTheDefaultsAndTheCleanPicture) {
+TEST_F(LauncherReopens, FogHelperStartsFromTheDefaultsAndTheSamplePicture) {
+  const PictureFolder folder;
+  const std::filesystem::path level =
+      folder.Write("level.bmp", BmpFile(4, 3, [](int x, int y) {
+                     return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(x * 60), 0,
+                                                        static_cast<std::uint8_t>(y * 80)};
+                   }));
   std::vector<std::uint8_t> firstPicture;
   OpenTwice(
       IDC_OPEN_FOG,
       [&](CDialog& helper) {
         firstPicture = PictureBits(helper, IDC_FOG_PREVIEW);
         DragSlider(helper, IDC_FOG_ALPHA, 100);
+        DropFiles(helper, {level});
         EXPECT_EQ(TextOf(helper, IDC_FOG_MASS), "100");
         EXPECT_NE(PictureBits(helper, IDC_FOG_PREVIEW), firstPicture);
       },

@@ -8,12 +8,14 @@
 
 #include "app/entity_helper_app.h"
 #include "logic/apply_fog.h"
+#include "logic/preview_picture.h"
 #include "logic/preview_pixels.h"
 #include "platform/cslider_ctrl.h"
 #include "platform/cwinapp.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/dialog_messages.h"
+#include "tests/support/picture_files.h"
 
 namespace {
 
@@ -46,6 +48,39 @@ int ColourBytesDiffering(const Pixels& a, const Pixels& b) {
   }
   return differing;
 }
+
+// The preview a picture of these colours should give under the default fog.
+Pixels FoggedCover(int width, int height, const PictureColour& colour) {
+  Pixels pixels(static_cast<std::size_t>(width) * height * 4, 0xFF);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const auto bgr = colour(x, y);
+      std::copy(bgr.begin(), bgr.end(), &pixels[(static_cast<std::size_t>(y) * width + x) * 4]);
+    }
+  }
+  Pixels covered(kPreviewByteCount);
+  CoverPreview(pixels.data(), width, height, covered.data());
+  Pixels fogged(kPreviewByteCount, 0);
+  ApplyFog(covered.data(), fogged.data(), DefaultFogColor());
+  return fogged;
+}
+
+// The largest difference between two pictures' colour bytes.
+int LargestDifference(const Pixels& a, const Pixels& b) {
+  int largest = a.size() == b.size() ? 0 : 256;
+  for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+    if (i % 4 != kPreviewFourthByte) {
+      largest = std::max(largest, std::abs(a[i] - b[i]));
+    }
+  }
+  return largest;
+}
+
+const PictureColour kLevel = [](int x, int y) {
+  return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(x * 3),
+                                     static_cast<std::uint8_t>(y * 5),
+                                     static_cast<std::uint8_t>((x ^ y) & 0xFF)};
+};
 
 class FogSettings : public testing::Test {
  protected:
@@ -171,6 +206,57 @@ TEST_F(FogSettings, LetsGoOfItsPicturesAndBuffersWhenItCloses) {
   EXPECT_EQ(dialog.m_pFoggedBits, nullptr);
   EXPECT_NE(own, nullptr);
   EXPECT_FALSE(DeleteObject(own));
+}
+
+// A map maker's own picture, dropped or chosen, goes under the fog as the sample does; the
+// sample comes back from the preview's menu.
+TEST_F(FogSettings, APictureOfYourOwnGoesUnderTheFogAsTheSampleDoes) {
+  const PictureFolder folder;
+  MessageBoxRecorder boxes;
+  RunModal(dialog, [&] {
+    DropFiles(dialog, {folder.Write("level.bmp", BmpFile(200, 120, kLevel))});
+    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(200, 120, kLevel)), 0);
+    WhenFileDialogShows(
+        folder.Write(std::filesystem::path(u8"niveau \u00e9t\u00e9.png"), PngFile(60, 80, kLevel)));
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_FILE_OPEN), 1));  // Ctrl+O
+    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(60, 80, kLevel)), 0);
+    WhenFileDialogShows({});  // cancelled: nothing changes
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_FILE_OPEN), 1));
+    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(60, 80, kLevel)), 0);
+    DropFiles(dialog, {folder.Write("level.jpg", LargeJpegFile())});
+    EXPECT_LE(LargestDifference(
+                  Shown(), FoggedCover(1024, 768,
+                                       [](int x, int y) { return JpegGradient(x, y, 1024, 768); })),
+              8);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_USE_SAMPLE_PICTURE), 0));
+    EXPECT_EQ(LargestDifference(Shown(), Fogged(DefaultFogColor())), 0);
+    EXPECT_TRUE(boxes.Texts().empty());
+    Click(dialog, IDOK);
+  });
+}
+
+TEST_F(FogSettings, AFileItCannotUseChangesNothingAndSaysWhy) {
+  const PictureFolder folder;
+  Bytes cut = PngFile(40, 30, kLevel);
+  cut.resize(cut.size() / 2);
+  const std::pair<std::filesystem::path, std::string> files[] = {
+      {folder.Write("notes.png", Bytes{'m', 'a', 's', 's'}),
+       "it is not a PNG, JPEG or BMP picture"},
+      {folder.Write("cut.png", cut), "the picture in it is damaged or cut short"},
+      {folder.Write("huge.png", PngClaiming(30000, 30000)),
+       "at 30000 by 30000 pixels it is too large"},
+  };
+  MessageBoxRecorder boxes;
+  RunModal(dialog, [&] {
+    const Pixels before = Shown();
+    for (const auto& [file, why] : files) {
+      DropFiles(dialog, {file});
+      EXPECT_EQ(boxes.Texts().back(),
+                "Cannot use \"" + file.filename().string() + "\" as the picture: " + why + ".");
+      EXPECT_EQ(Shown(), before);
+    }
+    Click(dialog, IDOK);
+  });
 }
 
 }  // namespace

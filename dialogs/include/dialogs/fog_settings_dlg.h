@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "logic/fog_color.h"
 #include "platform/cdialog.h"
@@ -34,6 +35,12 @@ class CFogSettingsDlg : public CDialog {
   // A fog pasted anywhere in the helper (Ctrl+V, Shift+Insert) or into one of its fields.
   void OnPasteFog();
   void OnFieldPaste(UINT nID);
+  // The map maker's own picture under the fog: dropped, or chosen (Ctrl+O, the preview's menu).
+  void OnDropFiles(HDROP hDropInfo);
+  void OnContextMenu(CWnd* pWnd, POINT pos);
+  void OnUsePicture();
+  void OnUseSamplePicture();
+  void UsePicture(const std::wstring& path);
 
   // Reads all four sliders, writes the four fields and redraws the preview.
   void UpdateFog();
@@ -43,4 +50,6 @@ class CFogSettingsDlg : public CDialog {
  private:
   // An update asked for by a slider's change and not yet made.
   bool m_bUpdatePending = false;
+  // Whether the picture under the fog is the map maker's own rather than the sample.
+  bool m_bOwnPicture = false;
 };

@@ -38,3 +38,7 @@ inline constexpr unsigned IDC_FOG_SPEED = 1027;
 inline constexpr unsigned IDC_FOG_ACCEL = 1028;
 inline constexpr unsigned IDC_FOG_DECEL = 1029;
 inline constexpr unsigned IDC_FOG_PREVIEW = 1030;
+inline constexpr unsigned ID_USE_SAMPLE_PICTURE = 32771;
+// What assistive tools say the preview shows while it shows the sample picture.
+inline constexpr const char* kSamplePictureDescription =
+    "The sample picture seen through a fog of the chosen colour and alpha.";

@@ -1,4 +1,4 @@
-#include "platform/win32/picture_header.h"
+#include "platform/detail/picture_header.h"
 
 #include <algorithm>
 #include <array>
@@ -6,16 +6,24 @@
 #include <cstdlib>
 #include <limits>
 
-namespace platform::win32 {
+namespace platform::detail {
 
 namespace {
 
+constexpr std::array<BYTE, 8> kPngSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::array<BYTE, 3> kJpegSignature{0xFF, 0xD8, 0xFF};
+constexpr std::array<BYTE, 2> kBmpSignature{'B', 'M'};
 constexpr std::size_t kPngSizeAt = 16;  // after the signature, the header chunk's length and type
 constexpr std::array<BYTE, 4> kPngHeaderChunk{'I', 'H', 'D', 'R'};
 constexpr std::size_t kBmpInfoAt = 14;  // after the file header
 // The info headers a BMP may have: the old one with 16-bit sizes, and the 32-bit ones by version.
 constexpr std::uint32_t kBmpCoreHeader = 12;
 constexpr std::array<std::uint32_t, 6> kBmpInfoHeaders{40, 52, 56, 64, 108, 124};
+
+template <std::size_t N>
+bool StartsWith(std::span<const BYTE> bytes, const std::array<BYTE, N>& start) {
+  return bytes.size() >= N && std::equal(start.begin(), start.end(), bytes.begin());
+}
 
 std::uint32_t BigEndian(std::span<const BYTE> bytes, std::size_t at, std::size_t count) {
   std::uint32_t value = 0;
@@ -115,13 +123,18 @@ PictureHeader BmpHeader(std::span<const BYTE> bytes) {
 }  // namespace
 
 PictureHeader ReadPictureHeader(std::span<const BYTE> file) {
-  if (file.size() >= 2 && file[0] == 'B' && file[1] == 'M') {
+  if (StartsWith(file, kBmpSignature)) {
     return BmpHeader(file);
   }
-  if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8) {
-    return JpegHeader(file);
+  if (StartsWith(file, kJpegSignature)) {
+    PictureHeader header = JpegHeader(file);
+    header.jpeg = true;
+    return header;
   }
-  return PngHeader(file);
+  if (StartsWith(file, kPngSignature)) {
+    return PngHeader(file);
+  }
+  return {PictureRead::kNotAPicture};
 }
 
-}  // namespace platform::win32
+}  // namespace platform::detail
