@@ -54,7 +54,8 @@ void MoveSlider(CDialog& dialog, unsigned id, int position) {
 
 // Drops a shot of a level on the dialog, as from a file manager.
 void DropLevelShot(CDialog& dialog) {
-  const QTemporaryDir folder;
+  // Kept to the end: the dialog reads the file when the drop's notification arrives.
+  static const QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("level.png"));
   DrawLevelShot().save(file, "PNG");
   QMimeData files;
@@ -65,6 +66,7 @@ void DropLevelShot(CDialog& dialog) {
   QCoreApplication::sendEvent(window, &enter);
   QDropEvent drop(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(window, &drop);
+  QCoreApplication::processEvents();
 }
 
 void ShowAnOrangeFog(CDialog& dialog) {
