@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -20,6 +19,7 @@
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
+#include "drag_and_drop.h"
 #include "level_picture.h"
 #include "platform/qt/process_exit.h"
 #include "platform/qt/window_record.h"
@@ -61,11 +61,7 @@ void DropLevelShot(CDialog& dialog) {
   QMimeData files;
   files.setUrls({QUrl::fromLocalFile(file)});
   QWidget* window = platform::qt::WidgetOf(dialog.m_hWnd);
-  const QPoint middle = window->rect().center();
-  QDragEnterEvent enter(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(window, &enter);
-  QDropEvent drop(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(window, &drop);
+  DragAndDrop(window, window->rect().center(), files);
   QCoreApplication::processEvents();
 }
 

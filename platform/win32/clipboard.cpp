@@ -12,8 +12,10 @@ namespace {
 // Another program may hold the clipboard open for a moment while it writes.
 constexpr int kOpenTries = 10;
 constexpr DWORD kOpenRetryMilliseconds = 10;
-// How long a paste waits for an owner that hands its text over only when asked.
-constexpr DWORD kRenderingWaitMilliseconds = 1000;
+// How long a paste waits for the clipboard's text: an owner that hands it over only when asked,
+// and Wine's clipboard, which it brings up to date from X11 through another process, may take
+// a while on a busy machine; one that never answers no longer keeps the helper waiting.
+constexpr DWORD kRenderingWaitMilliseconds = 5000;
 
 struct Reading {
   ClipboardRead result = ClipboardRead::kNoText;

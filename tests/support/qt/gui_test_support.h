@@ -7,6 +7,7 @@
 #include <ostream>
 #include <vector>
 
+#include "drag_and_drop.h"
 #include "platform/cwnd.h"
 #include "slider_thumb.h"
 #include "tests/support/backend_steps.h"
@@ -42,11 +43,6 @@ std::vector<QString> ClippedTexts(QWidget* window);
 void ClickAt(QWidget* widget, QPoint position);
 void Click(QWidget* widget);
 void PressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// A drag of `data` from another program over the window to `at`, as Qt delivers one: entered,
-// moved, then dropped where the window accepts it and left where it refuses it. It proposes a
-// move, as a file manager does with Shift held. The action the window took: Qt::IgnoreAction
-// when it refused the drag.
-Qt::DropAction DragAndDrop(QWidget* window, QPoint at, const QMimeData& data);
 // Delivers what the layer queued for after the current event (capture-release notices).
 void DeliverQueued();
 
