@@ -180,10 +180,7 @@ TEST_F(LauncherReopens, SpawnteamsCalculatorStartsEmptyAgain) {
 TEST_F(LauncherReopens, FogHelperStartsFromTheDefaultsAndTheSamplePicture) {
   const PictureFolder folder;
   const std::filesystem::path level =
-      folder.Write("level.bmp", BmpFile(4, 3, [](int x, int y) {
-                     return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(x * 60), 0,
-                                                        static_cast<std::uint8_t>(y * 80)};
-                   }));
+      folder.Write("level.bmp", TestPictureFile(TestPicture::kPatternBmp));
   std::vector<std::uint8_t> firstPicture;
   OpenTwice(
       IDC_OPEN_FOG,

@@ -76,12 +76,6 @@ int LargestDifference(const Pixels& a, const Pixels& b) {
   return largest;
 }
 
-const PictureColour kLevel = [](int x, int y) {
-  return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(x * 3),
-                                     static_cast<std::uint8_t>(y * 5),
-                                     static_cast<std::uint8_t>((x ^ y) & 0xFF)};
-};
-
 class FogSettings : public testing::Test {
  protected:
   void TearDown() override { AfxSetResourceHandle(nullptr); }
@@ -214,16 +208,16 @@ TEST_F(FogSettings, APictureOfYourOwnGoesUnderTheFogAsTheSampleDoes) {
   const PictureFolder folder;
   MessageBoxRecorder boxes;
   RunModal(dialog, [&] {
-    DropFiles(dialog, {folder.Write("level.bmp", BmpFile(200, 120, kLevel))});
-    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(200, 120, kLevel)), 0);
+    DropFiles(dialog, {folder.Write("level.bmp", TestPictureFile(TestPicture::kPatternBmp))});
+    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(40, 30, PatternColour)), 0);
     WhenFileDialogShows(
-        folder.Write(std::filesystem::path(u8"niveau \u00e9t\u00e9.png"), PngFile(60, 80, kLevel)));
+        folder.Write(u8"niveau \u00e9t\u00e9.png", TestPictureFile(TestPicture::kPatternPng)));
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_FILE_OPEN), 1));  // Ctrl+O
-    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(60, 80, kLevel)), 0);
+    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(30, 40, PatternColour)), 0);
     WhenFileDialogShows({});  // cancelled: nothing changes
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_FILE_OPEN), 1));
-    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(60, 80, kLevel)), 0);
-    DropFiles(dialog, {folder.Write("level.jpg", LargeJpegFile())});
+    EXPECT_EQ(LargestDifference(Shown(), FoggedCover(30, 40, PatternColour)), 0);
+    DropFiles(dialog, {folder.Write("level.jpg", TestPictureFile(TestPicture::kLargeJpeg))});
     EXPECT_LE(LargestDifference(
                   Shown(), FoggedCover(1024, 768,
                                        [](int x, int y) { return JpegGradient(x, y, 1024, 768); })),
@@ -237,13 +231,13 @@ TEST_F(FogSettings, APictureOfYourOwnGoesUnderTheFogAsTheSampleDoes) {
 
 TEST_F(FogSettings, AFileItCannotUseChangesNothingAndSaysWhy) {
   const PictureFolder folder;
-  Bytes cut = PngFile(40, 30, kLevel);
+  Bytes cut = TestPictureFile(TestPicture::kPatternPng);
   cut.resize(cut.size() / 2);
   const std::pair<std::filesystem::path, std::string> files[] = {
       {folder.Write("notes.png", Bytes{'m', 'a', 's', 's'}),
        "it is not a PNG, JPEG or BMP picture"},
       {folder.Write("cut.png", cut), "the picture in it is damaged or cut short"},
-      {folder.Write("huge.png", PngClaiming(30000, 30000)),
+      {folder.Write("huge.png", TestPictureFile(TestPicture::kHugePng)),
        "at 30000 by 30000 pixels it is too large"},
   };
   MessageBoxRecorder boxes;

@@ -7,11 +7,28 @@
 #include <string>
 #include <vector>
 
-// Picture files the tests write, in a folder of their own that goes with them.
+// The picture files the tests read (tests/data, drawn by tools/make_test_pictures), and a folder
+// of their own to write them to, which goes with them.
 
 using Bytes = std::vector<std::uint8_t>;
 // A picture's colour at (x, y), as blue, green and red.
 using PictureColour = std::function<std::array<std::uint8_t, 3>(int x, int y)>;
+
+enum class TestPicture {
+  kPatternBmp,  // 40 by 30 pixels of PatternColour
+  kPatternPng,  // 30 by 40 pixels of PatternColour
+  kSmallJpeg,   // 16 by 12 pixels of JpegGradient
+  kLargeJpeg,   // 1024 by 768 pixels of JpegGradient
+  kHugePng,     // a header that promises 30000 by 30000 pixels, and no data
+};
+
+Bytes TestPictureFile(TestPicture picture);
+std::array<std::uint8_t, 3> PatternColour(int x, int y);
+std::array<std::uint8_t, 3> JpegGradient(int x, int y, int width, int height);
+
+// The path as the layer takes file names, in wide text. (The standard library's own wide form
+// of a path knows only ASCII off Windows.)
+std::wstring WideName(const std::filesystem::path& path);
 
 class PictureFolder {
  public:
@@ -27,18 +44,3 @@ class PictureFolder {
  private:
   std::filesystem::path m_path;
 };
-
-// The path as the layer takes file names, in wide text. (The standard library's own wide form
-// of a path knows only ASCII off Windows.)
-std::wstring WideName(const std::filesystem::path& path);
-
-// An uncompressed 24-bit BMP, and a PNG (8-bit RGB, its data stored without compression), of
-// `width` by `height` pixels of the colours given.
-Bytes BmpFile(int width, int height, const PictureColour& colour);
-Bytes PngFile(int width, int height, const PictureColour& colour);
-// A PNG whose header promises `width` by `height` pixels and whose data holds none.
-Bytes PngClaiming(int width, int height);
-// JPEGs of the same smooth gradient at 16 by 12 and 1024 by 768 pixels, and that gradient.
-Bytes SmallJpegFile();
-Bytes LargeJpegFile();
-std::array<std::uint8_t, 3> JpegGradient(int x, int y, int width, int height);

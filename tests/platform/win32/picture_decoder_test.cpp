@@ -30,7 +30,7 @@ PROCESS_MEMORY_COUNTERS Memory() {
 // Wine's decoders decode every pixel while they are being made: the size must come from the
 // header first. A JPEG whose frame header promises 30000 by 30000 pixels would take 2.5 GiB.
 TEST(PictureDecoder, RefusesAJpegTooLargeBeforeItTakesMemory) {
-  Bytes jpeg = SmallJpegFile();
+  Bytes jpeg = TestPictureFile(TestPicture::kSmallJpeg);
   const std::array<std::uint8_t, 2> frameHeader{0xFF, 0xC0};
   const auto frame = std::search(jpeg.begin(), jpeg.end(), frameHeader.begin(), frameHeader.end());
   ASSERT_NE(frame, jpeg.end());
@@ -46,7 +46,7 @@ TEST(PictureDecoder, RefusesAJpegTooLargeBeforeItTakesMemory) {
 
 TEST(PictureDecoder, AFileHeldWithoutSharingIsUnreadable) {
   const PictureFolder folder;
-  const auto path = folder.Write("held.jpg", SmallJpegFile());
+  const auto path = folder.Write("held.jpg", TestPictureFile(TestPicture::kSmallJpeg));
   const HANDLE held =
       CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -60,7 +60,7 @@ TEST(PictureDecoder, AFileHeldWithoutSharingIsUnreadable) {
 // decoder holds the whole decoded picture: one kept per reading would keep megabytes.
 TEST(PictureDecoder, ReadingsKeepNoneOfWhatTheyMake) {
   const PictureFolder folder;
-  const auto path = folder.Write("large.jpg", LargeJpegFile());
+  const auto path = folder.Write("large.jpg", TestPictureFile(TestPicture::kLargeJpeg));
   const auto readSome = [&](int count) {
     for (int reading = 0; reading < count; ++reading) {
       Picture picture;
