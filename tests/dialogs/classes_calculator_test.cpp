@@ -55,14 +55,12 @@ TEST_F(ClassesCalculator, EachClickShowsTheMaskOfTheTickedClasses) {
     EXPECT_EQ(Value(), "2");
     Tick("Mech");
     EXPECT_EQ(Value(), "130");
-    EXPECT_TRUE(IsChecked(dialog, BoxOf("Mech")));
     Tick("Grunt");
     Tick("Mech");
     EXPECT_EQ(Value(), "0");
-    for (const auto& [label, value] : {std::pair{"Wraith", "1048576"},
-                                       {"Kamikaze", "524288"},
-                                       {"Breeder", "65536"},
-                                       {"Biotech", "32"}}) {
+    // The two places where rows and bits run in different orders.
+    for (const auto& [label, value] :
+         {std::pair{"Wraith", "1048576"}, {"Kamikaze", "524288"}, {"Biotech", "32"}}) {
       Tick(label);
       EXPECT_EQ(Value(), value) << label;
       Tick(label);

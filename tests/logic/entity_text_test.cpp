@@ -73,14 +73,6 @@ spawnteams
   }
 }
 
-TEST(EntityText, ReadsLongTextInOnePass) {
-  std::string text;
-  for (int line = 0; line < 200'000; ++line) {
-    text += "\"origin\" \"0 0 0\"\r\n";
-  }
-  EXPECT_EQ(Read(text + "classes 1"), "classes=1;");
-}
-
 TEST(FogFieldValue, TakesWholeNumbersFrom0To100Only) {
   for (const auto& [text, value] :
        {std::pair{"0"sv, 0}, {"100"sv, 100}, {" 7 "sv, 7}, {"\t42\n"sv, 42}, {"007"sv, 7}}) {

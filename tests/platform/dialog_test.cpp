@@ -12,25 +12,19 @@ namespace {
 
 using Dialogs = ProbeTest;
 
+// DoModal returns what ended the run; -1 for a missing template or a dialog that runs already.
 TEST_F(Dialogs, DoModalReturnsWhatEndedIt) {
   EXPECT_EQ(RunModal(dialog, [&] { Click(dialog, IDOK); }), IDOK);
-  EXPECT_EQ(
-      RunModal(dialog, [&] { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)); }),
-      IDCANCEL);
+  EXPECT_EQ(RunModal(dialog,
+                     [&] {
+                       EXPECT_EQ(dialog.DoModal(), -1);
+                       dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+                     }),
+            IDCANCEL);
   EXPECT_EQ(RunModal(dialog, [&] { dialog.EndDialog(7); }), 7);
-}
-
-TEST_F(Dialogs, MissingTemplateFailsWithoutAWindow) {
   CDialog missing(999);
   EXPECT_EQ(missing.DoModal(), -1);
   EXPECT_EQ(missing.m_hWnd, nullptr);
-}
-
-TEST_F(Dialogs, RunningDialogCannotRunTwice) {
-  RunModal(dialog, [&] {
-    EXPECT_EQ(dialog.DoModal(), -1);
-    dialog.EndDialog(IDOK);
-  });
 }
 
 TEST_F(Dialogs, DestroyArrivesWhileTheControlsStillExist) {
