@@ -4,21 +4,12 @@
 #include <charconv>
 #include <utility>
 
+#include "logic/detail/text.h"
+
 namespace {
 
-constexpr bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\n' || c == '\r';
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsSpace(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
+using logic_detail::IsSpace;
+using logic_detail::Trimmed;
 
 // ASCII only: UTF-8 bytes compare as they are, and std::tolower would need a locale.
 constexpr char Lower(char c) {

@@ -4,21 +4,11 @@
 #include <charconv>
 #include <limits>
 
+#include "logic/detail/text.h"
+
 namespace {
 
-bool IsSpace(char c) {
-  return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsSpace(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
+using logic_detail::Trimmed;
 
 // Parses all of `digits` in the base; nothing when any character is left over.
 template <class Integer>

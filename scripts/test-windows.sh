@@ -5,14 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/windows-common.sh"
 
-ensure_packages "${windows_build_packages[@]}" "${windows_test_packages[@]}"
-build_windows
-pack_windows >/dev/null
-start_own_display
-at_exit 'stop_wine "$wine_prefix"'
-
-# Makes the prefix the first time and starts Wine's services.
-"$wine_run" "$wine_prefix"
+start_wine_session
 
 # One test at a time: the tests share the clipboard.
 ctest --test-dir "$windows_build_dir" --output-on-failure

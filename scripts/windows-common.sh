@@ -74,3 +74,14 @@ stop_wine() {
   wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
   WINEPREFIX="$1" "$(dirname "$(readlink -f "$wine")")/wineserver" -k 2>/dev/null || true
 }
+
+# start_wine_session: the Windows program built and packed, an Xvfb of the script's own, and
+# the prefix made (the first time) with Wine's services started, which end with the script.
+start_wine_session() {
+  ensure_packages "${windows_build_packages[@]}" "${windows_test_packages[@]}"
+  build_windows
+  pack_windows >/dev/null
+  start_own_display
+  at_exit 'stop_wine "$wine_prefix"'
+  "$wine_run" "$wine_prefix"
+}

@@ -7,13 +7,8 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/windows-common.sh"
 
 runs=${1:-15}
-ensure_packages "${windows_build_packages[@]}" "${windows_test_packages[@]}"
-build_windows
-pack_windows >/dev/null
-start_own_display
-at_exit 'stop_wine "$wine_prefix"'
-# Makes the prefix the first time and starts Wine's services, which stay between the runs.
-"$wine_run" "$wine_prefix"
+# Wine's services stay between the runs.
+start_wine_session
 
 programs=("$windows_build_dir/bench/windows/startup_probe_tool.exe"
           "$windows_build_dir/bench/windows/startup_probe_label.exe")
