@@ -15,13 +15,26 @@ void NotifyCommand(HWND control, UINT code) {
                reinterpret_cast<LPARAM>(control));
 }
 
+namespace {
+
+const NMHDR* g_delivering = nullptr;
+
+}  // namespace
+
 void NotifyHeader(HWND control, UINT code) {
   const WindowRecord* record = Window(control);
   if (record == nullptr) {
     return;
   }
   NMHDR header{control, record->id, code};
+  const NMHDR* const outer = g_delivering;
+  g_delivering = &header;
   SendMessageA(record->parent, WM_NOTIFY, record->id, reinterpret_cast<LPARAM>(&header));
+  g_delivering = outer;
+}
+
+bool IsHeaderBeingDelivered(const void* address) {
+  return address != nullptr && address == g_delivering;
 }
 
 }  // namespace platform::qt
