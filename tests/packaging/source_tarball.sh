@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# source_tarball.sh TARBALL: unpacks the source, which has no .git, and runs the README's
-# commands from it: run.sh builds the program and it answers --version, and everything the test
-# command builds builds. The unpacked tree is laid anew each time in build-release/unpacked/, but
-# keeps its build/ there so that the next run builds only what changed; a tarball already proven
-# is not built again.
+# source_tarball.sh TARBALL: unpacks the source, which has no .git, and runs the README's first
+# command from it: run.sh builds the program, which answers --version. (Its tests are the files
+# git tracks, which the test command's other passes build.) The unpacked tree is laid anew each
+# time in build-release/unpacked/, but keeps its build/ there so that the next run builds only
+# what changed; a tarball already proven is not built again.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 tarball=$(realpath "$1")
@@ -34,6 +34,5 @@ tar -C "$unpacked" -xzf "$tarball"
 version=$(tail -n 1 "$unpacked/run.log")
 [ "$version" = "vardak-entity-helper ${name#vardak-entity-helper-}" ] ||
   fail "the program built from it says '$version'"
-cmake --build "$tree/build" || fail "the tests and benchmarks do not build"
 echo "$key" >"$proven"
 echo "source tarball: unpacked with no .git, it builds and its program answers '$version'"
