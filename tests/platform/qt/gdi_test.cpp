@@ -39,24 +39,9 @@ TEST(Gdi, BitsAreOpaqueAndTransfersStopAtTheBitmapOrTheCount) {
   EXPECT_TRUE(DeleteObject(handle));
 }
 
-TEST(Gdi, DeadBitmapsFailWithZero) {
-  HBITMAP handle = LoadProbe();
-  Bits bits{};
-  {
-    CBitmap owner;
-    owner.Attach(handle);
-  }  // the object deletes its bitmap
-  EXPECT_EQ(GetBitmapBits(handle, 32, bits.data()), 0);
-  EXPECT_EQ(CBitmap::FromHandle(handle)->SetBitmapBits(32, bits.data()), 0u);
-  EXPECT_FALSE(DeleteObject(handle));
-  // A new bitmap never takes over the old handle.
-  HBITMAP next = LoadProbe();
-  EXPECT_NE(next, handle);
-  EXPECT_EQ(GetBitmapBits(handle, 32, bits.data()), 0);
-  DeleteObject(next);
-}
-
-TEST(Gdi, TemporaryWrapperOutlivesItsHandleUntilTheHandlerEnds) {
+// A dead handle fails from then on, also through a temporary wrapper made while it lived, which
+// lasts until the handler ends and deletes nothing itself; no new bitmap takes over the handle.
+TEST(Gdi, DeadHandlesFailAlsoThroughTheirTemporaryWrappers) {
   HBITMAP handle = LoadProbe();
   Bits bits{};
   {
@@ -65,12 +50,13 @@ TEST(Gdi, TemporaryWrapperOutlivesItsHandleUntilTheHandlerEnds) {
     EXPECT_EQ(CBitmap::FromHandle(handle), temporary);
     EXPECT_EQ(temporary->GetBitmapBits(32, bits.data()), 32);
     EXPECT_TRUE(DeleteObject(handle));
-    // Still a wrapper, whose calls now fail as the dead handle's do.
     EXPECT_EQ(temporary->GetBitmapBits(32, bits.data()), 0);
+    EXPECT_EQ(temporary->SetBitmapBits(32, bits.data()), 0u);
   }
-  // The temporary went with the handler and never deleted anything itself.
   HBITMAP next = LoadProbe();
-  CBitmap::FromHandle(next)->GetBitmapBits(32, bits.data());
+  EXPECT_NE(next, handle);
+  EXPECT_EQ(GetBitmapBits(handle, 32, bits.data()), 0);
+  EXPECT_FALSE(DeleteObject(handle));
   EXPECT_TRUE(DeleteObject(next));
 }
 

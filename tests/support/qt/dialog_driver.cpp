@@ -14,14 +14,6 @@
 #include "platform/detail/running_dialogs.h"
 #include "tests/support/qt/gui_test_support.h"
 
-namespace {
-
-QString NameOf(const std::filesystem::path& file) {
-  return QFile::decodeName(QByteArray(file.c_str()));
-}
-
-}  // namespace
-
 bool IsInFront(const CDialog& dialog) {
   QWidget* window = WindowOf(dialog);
   return window != nullptr && window->isVisible() && QApplication::activeModalWidget() == window;
@@ -86,7 +78,7 @@ MessageBoxRecorder::~MessageBoxRecorder() = default;
 void DropFiles(CDialog& dialog, const std::vector<std::filesystem::path>& files) {
   QList<QUrl> urls;
   for (const std::filesystem::path& file : files) {
-    urls << QUrl::fromLocalFile(NameOf(file));
+    urls << QUrl::fromLocalFile(QFile::decodeName(file.c_str()));
   }
   QMimeData data;
   data.setUrls(urls);
@@ -102,7 +94,7 @@ void WhenFileDialogShows(const std::filesystem::path& file) {
               dialog->reject();
               return;
             }
-            dialog->selectFile(NameOf(file));
+            dialog->selectFile(QFile::decodeName(file.c_str()));
             static_cast<QDialog*>(dialog)->accept();  // the Open button's: the file must exist
           });
 }
