@@ -18,11 +18,10 @@ using Names = std::vector<std::wstring>;
 
 // Every name of a drop, read as a program reads them: the count, each length, then the name.
 Names NamesOf(HDROP drop) {
-  Names names;
-  for (UINT i = 0; i < DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0); ++i) {
-    std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-    DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
-    names.push_back(name);
+  Names names(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+  for (UINT i = 0; i < names.size(); ++i) {
+    names[i].resize(DragQueryFileW(drop, i, nullptr, 0));
+    DragQueryFileW(drop, i, names[i].data(), static_cast<UINT>(names[i].size() + 1));
   }
   return names;
 }
@@ -39,14 +38,13 @@ TEST_F(FilesByHand, DroppedFilesReachTheDialogByTheirFullNamesWhileItTakesThem) 
   QMimeData text;
   text.setText("level.png");
   InProbe([&] {
-    QWidget* window = WindowOf(dialog);
     // Over a value field, which leaves drops to its dialog.
     const QPoint field = ControlOf(dialog, IDC_PROBE_EDIT)->geometry().center();
-    EXPECT_EQ(DragAndDrop(window, field, files), Qt::IgnoreAction) << "before DragAcceptFiles";
+    EXPECT_EQ(DragAndDrop(WindowOf(dialog), field, files), Qt::IgnoreAction);
     DragAcceptFiles(dialog.m_hWnd, TRUE);
-    EXPECT_EQ(DragAndDrop(window, field, text), Qt::IgnoreAction);
+    EXPECT_EQ(DragAndDrop(WindowOf(dialog), field, text), Qt::IgnoreAction);
     // A copy, never the move proposed: a file manager deletes what it moves.
-    EXPECT_EQ(DragAndDrop(window, field, files), Qt::CopyAction);
+    EXPECT_EQ(DragAndDrop(WindowOf(dialog), field, files), Qt::CopyAction);
     DeliverQueued();
     ASSERT_EQ(dialog.drops.size(), 1u);
     const HDROP drop = dialog.drops.front();
@@ -57,7 +55,6 @@ TEST_F(FilesByHand, DroppedFilesReachTheDialogByTheirFullNamesWhileItTakesThem) 
     EXPECT_EQ(DragQueryFileW(drop, 2, cut, 4), 0u);
     DragFinish(drop);
     EXPECT_EQ(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0), 0u);
-
     DragAcceptFiles(dialog.m_hWnd, FALSE);
     DropFiles(dialog, {level});
     EXPECT_EQ(dialog.drops.size(), 1u);
@@ -67,31 +64,30 @@ TEST_F(FilesByHand, DroppedFilesReachTheDialogByTheirFullNamesWhileItTakesThem) 
 TEST_F(FilesByHand, OpenFileDialogShowsTheFiltersAndGivesTheChosenFullName) {
   const PictureFolder folder;
   const std::filesystem::path chosen = folder.Write(u8"caf\u00e9.png", {});
-  static constexpr WCHAR kFilter[] = L"Pictures (*.png;*.jpg)\0*.png;*.jpg\0All files\0*.*\0";
   WCHAR name[260] = L"";
-  OPENFILENAMEW request{sizeof(OPENFILENAMEW), nullptr, kFilter, name, 260, L"Use Picture", 0};
+  OPENFILENAMEW request{sizeof(OPENFILENAMEW),
+                        nullptr,
+                        L"Pictures (*.png;*.jpg)\0*.png;*.jpg\0All files\0*.*\0",
+                        name,
+                        260,
+                        L"Use Picture",
+                        0};
   InProbe([&] {
     request.hwndOwner = dialog.m_hWnd;
     QStringList filters;
-    QString title;
-    const QWidget* owner = nullptr;
     RunWhen([] { return dynamic_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
             [&] {
               auto* shown = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
               filters = shown->nameFilters();
-              title = shown->windowTitle();
-              owner = shown->parentWidget();
+              EXPECT_EQ(shown->windowTitle(), "Use Picture");
+              EXPECT_EQ(shown->parentWidget(), WindowOf(dialog));
               shown->reject();
             });
     EXPECT_FALSE(GetOpenFileNameW(&request));
     EXPECT_EQ(filters, QStringList({"Pictures (*.png *.jpg)", "All files (*)"}));
-    EXPECT_EQ(title, "Use Picture");
-    EXPECT_EQ(owner, WindowOf(dialog));
-
     WhenFileDialogShows(chosen);
     ASSERT_TRUE(GetOpenFileNameW(&request));
     EXPECT_EQ(std::wstring(name), WideName(chosen));
-
     // No room for the name's NUL: refused, as Windows refuses it.
     request.nMaxFile = static_cast<DWORD>(WideName(chosen).size());
     WhenFileDialogShows(chosen);

@@ -8,64 +8,43 @@
 namespace {
 
 using platform::qt::ReadIconImage;
-
 using Bytes = std::vector<std::uint8_t>;
 
-void Put16(Bytes& out, unsigned value) {
-  out.push_back(static_cast<std::uint8_t>(value));
-  out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void Put32(Bytes& out, unsigned value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
-
-// The bitmap of an 8 by 8 four-bit icon entry: palette index (x + y) % 4 at (x, y), with the
-// top left pixel transparent.
-Bytes FourBitImage() {
-  Bytes image;
-  Put32(image, 40);
-  Put32(image, 8);
-  Put32(image, 16);
-  Put16(image, 1);
-  Put16(image, 4);
-  for (int i = 0; i < 6; ++i) {
-    Put32(image, i == 4 ? 16 : 0);
+// Appends `value` little-endian in `bytes` bytes.
+void Put(Bytes& out, unsigned value, int bytes = 4) {
+  for (int i = 0; i < bytes; ++i) {
+    out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
   }
-  const std::uint8_t palette[4][3] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-  for (int i = 0; i < 16; ++i) {
-    const std::uint8_t* rgb = palette[i % 4];
-    image.insert(image.end(), {rgb[2], rgb[1], rgb[0], 0});
-  }
-  for (int row = 7; row >= 0; --row) {  // bottom up, four bytes a row
-    for (int x = 0; x < 8; x += 2) {
-      image.push_back(static_cast<std::uint8_t>(((x + row) % 4) << 4 | ((x + 1 + row) % 4)));
-    }
-  }
-  for (int row = 7; row >= 0; --row) {
-    Put32(image, row == 0 ? 0x80 : 0);
-  }
-  return image;
 }
 
 // An .ico whose directory has one entry per size given, every one pointing at the same 8 by 8
-// image.
+// four-bit image: palette index (x + y) % 4 at (x, y), the top left pixel transparent.
 Bytes IconFile(const std::vector<std::uint8_t>& entrySizes) {
-  const Bytes image = FourBitImage();
+  constexpr unsigned kImageBytes = 40 + 16 * 4 + 8 * 4 + 8 * 4;
   Bytes file;
-  Put16(file, 0);
-  Put16(file, 1);
-  Put16(file, static_cast<unsigned>(entrySizes.size()));
-  const auto imageAt = static_cast<unsigned>(6 + 16 * entrySizes.size());
+  Put(file, 0, 2);
+  Put(file, 1, 2);
+  Put(file, static_cast<unsigned>(entrySizes.size()), 2);
   for (std::uint8_t size : entrySizes) {
-    file.insert(file.end(), {size, size, 16, 0});
-    Put16(file, 1);
-    Put16(file, 4);
-    Put32(file, static_cast<unsigned>(image.size()));
-    Put32(file, imageAt);
+    file.insert(file.end(), {size, size, 16, 0, 1, 0, 4, 0});
+    Put(file, kImageBytes);
+    Put(file, static_cast<unsigned>(6 + 16 * entrySizes.size()));
   }
-  file.insert(file.end(), image.begin(), image.end());
+  for (unsigned value : {40u, 8u, 16u, 0x40001u, 0u, 0u, 0u, 0u, 16u, 0u}) {
+    Put(file, value);  // the header: size, width, twice the height, one plane of 4 bits, ...
+  }
+  constexpr unsigned kPalette[] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};  // as 0xRRGGBB
+  for (int i = 0; i < 16; ++i) {
+    Put(file, kPalette[i % 4]);
+  }
+  for (int row = 7; row >= 0; --row) {  // bottom up, four bytes a row
+    for (int x = 0; x < 8; x += 2) {
+      file.push_back(static_cast<std::uint8_t>(((x + row) % 4) << 4 | ((x + 1 + row) % 4)));
+    }
+  }
+  for (int row = 7; row >= 0; --row) {
+    Put(file, row == 0 ? 0x80 : 0);  // the mask
+  }
   return file;
 }
 
@@ -83,8 +62,7 @@ TEST(IconFile, ReadsPalettedEntriesWithTheirMask) {
 TEST(IconFile, DamagedFilesGiveNothing) {
   const Bytes whole = IconFile({8});
   for (std::size_t length = 0; length < whole.size(); length += 7) {
-    const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
-    EXPECT_TRUE(ReadIconImage(cut, 8).isNull()) << length;
+    EXPECT_TRUE(ReadIconImage(std::span(whole).first(length), 8).isNull()) << length;
   }
   Bytes wrongDepth = whole;
   wrongDepth[22 + 14] = 5;

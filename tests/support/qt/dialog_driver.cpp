@@ -1,7 +1,4 @@
 #include "tests/support/dialog_driver.h"
-#include "tests/support/backend_steps.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,69 +12,56 @@
 
 #include "platform/detail/resources.h"
 #include "platform/detail/running_dialogs.h"
-#include "platform/qt/window_record.h"
 #include "tests/support/qt/gui_test_support.h"
-
-namespace {
-
-// Ends whatever modal window is in front: a message box, a file dialog, or the innermost dialog.
-void EndTopModal() {
-  if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-    box->done(QMessageBox::Ok);
-  } else if (auto* files = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-    files->reject();
-  } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {
-    dialog->EndDialog(-2);
-  }
-}
-
-}  // namespace
 
 bool IsInFront(const CDialog& dialog) {
   QWidget* window = WindowOf(dialog);
   return window != nullptr && window->isVisible() && QApplication::activeModalWidget() == window;
 }
 
+// Fails once, then ends the modal window in front every 50 ms: a message box, a file dialog or
+// the innermost dialog.
 class ModalTimeLimit::Impl : public QTimer {
  public:
   explicit Impl(int seconds) {
-    setInterval(seconds * 1000);
     connect(this, &QTimer::timeout, [this, seconds] {
-      if (!m_failed) {
+      if (interval() != kAgain) {
         ADD_FAILURE() << "a modal window was still running after " << seconds << " s";
-        m_failed = true;
-        setInterval(50);
+        setInterval(kAgain);
       }
-      EndTopModal();
+      QWidget* front = QApplication::activeModalWidget();
+      if (dynamic_cast<QMessageBox*>(front) != nullptr || dynamic_cast<QFileDialog*>(front)) {
+        static_cast<QDialog*>(front)->reject();
+      } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {
+        dialog->EndDialog(-2);
+      }
     });
-    start();
+    start(seconds * 1000);
   }
 
  private:
-  bool m_failed = false;
+  static constexpr int kAgain = 50;
 };
 
 ModalTimeLimit::ModalTimeLimit(int seconds) : m_impl(std::make_unique<Impl>(seconds)) {}
 
 ModalTimeLimit::~ModalTimeLimit() = default;
 
+// Answers each message box from its own loop, once it runs.
 class MessageBoxRecorder::Impl : public QObject {
  public:
-  explicit Impl(MessageBoxRecorder& recorder) : m_recorder(recorder) {}
+  explicit Impl(MessageBoxRecorder& recorder) : m_recorder(recorder) {
+    QApplication::instance()->installEventFilter(this);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* box = dynamic_cast<QMessageBox*>(watched);
-    if (box != nullptr && event->type() == QEvent::Show) {
-      // From the box's own loop, once it runs.
-      QMetaObject::invokeMethod(
-          box,
-          [this, box] {
-            m_recorder.Record(box->windowTitle().toLatin1().toStdString(),
-                              box->text().toLatin1().toStdString());
-            box->button(QMessageBox::Ok)->click();
-          },
-          Qt::QueuedConnection);
+    if (auto* box = dynamic_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show) {
+      QTimer::singleShot(0, box, [this, box] {
+        m_recorder.Record(box->windowTitle().toLatin1().toStdString(),
+                          box->text().toLatin1().toStdString());
+        box->button(QMessageBox::Ok)->click();
+      });
     }
     return false;
   }
@@ -86,17 +70,20 @@ class MessageBoxRecorder::Impl : public QObject {
   MessageBoxRecorder& m_recorder;
 };
 
+MessageBoxRecorder::MessageBoxRecorder(std::function<void()> whileShown)
+    : m_whileShown(std::move(whileShown)), m_impl(std::make_unique<Impl>(*this)) {}
+
+MessageBoxRecorder::~MessageBoxRecorder() = default;
+
 void DropFiles(CDialog& dialog, const std::vector<std::filesystem::path>& files) {
   QList<QUrl> urls;
   for (const std::filesystem::path& file : files) {
-    urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray(file.c_str())));
+    urls << QUrl::fromLocalFile(QFile::decodeName(file.c_str()));
   }
   QMimeData data;
   data.setUrls(urls);
-  QWidget* window = WindowOf(dialog);
-  DragAndDrop(window, window->rect().center(), data);
-  // The dialog's notice of the drop comes once the drop is over, as on Windows.
-  DeliverQueued();
+  DragAndDrop(WindowOf(dialog), WindowOf(dialog)->rect().center(), data);
+  DeliverQueued();  // the dialog hears of the drop once it is over, as on Windows
 }
 
 void WhenFileDialogShows(const std::filesystem::path& file) {
@@ -107,42 +94,34 @@ void WhenFileDialogShows(const std::filesystem::path& file) {
               dialog->reject();
               return;
             }
-            dialog->selectFile(QFile::decodeName(QByteArray(file.c_str())));
-            // The file dialog's own accept, the Open button's: it checks the file exists.
-            static_cast<QDialog*>(dialog)->accept();
+            dialog->selectFile(QFile::decodeName(file.c_str()));
+            static_cast<QDialog*>(dialog)->accept();  // the Open button's: the file must exist
           });
 }
 
 bool IsShown(const CWnd& window) {
-  const QWidget* widget = WindowOf(window);
-  return widget != nullptr && widget->isVisible();
+  return WindowOf(window) != nullptr && WindowOf(window)->isVisible();
 }
 
 bool IsEnabled(const CWnd& window) {
-  const QWidget* widget = WindowOf(window);
-  return widget != nullptr && widget->isEnabled();
+  return WindowOf(window) != nullptr && WindowOf(window)->isEnabled();
 }
 
 bool SetClipboardText(const std::string& text) {
   // Whether an empty text was taken cannot be seen: a marker shows that the clipboard works.
-  const QString marker = QStringLiteral("clipboard marker");
   QClipboard* clipboard = QApplication::clipboard();
-  clipboard->setText(marker);
-  if (clipboard->text() != marker) {
-    return false;
-  }
+  clipboard->setText("clipboard marker");
   const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const bool works = clipboard->text() == "clipboard marker";
   clipboard->setText(unicode);
-  return clipboard->text() == unicode;
+  return works && clipboard->text() == unicode;
 }
 
 bool ClearClipboard() {
-  if (!SetClipboardText("")) {
-    return false;
-  }
+  const bool works = SetClipboardText("");
   QApplication::clipboard()->clear();
   const QMimeData* data = QApplication::clipboard()->mimeData();
-  return data == nullptr || !data->hasText();
+  return works && (data == nullptr || !data->hasText());
 }
 
 HINSTANCE ResourcesWithoutBitmaps() {
@@ -151,10 +130,3 @@ HINSTANCE ResourcesWithoutBitmaps() {
   withoutBitmaps.bitmaps = {};
   return &withoutBitmaps;
 }
-
-MessageBoxRecorder::MessageBoxRecorder(std::function<void()> whileShown)
-    : m_whileShown(std::move(whileShown)), m_impl(std::make_unique<Impl>(*this)) {
-  QApplication::instance()->installEventFilter(m_impl.get());
-}
-
-MessageBoxRecorder::~MessageBoxRecorder() = default;

@@ -5,44 +5,33 @@
 
 #include "tests/support/qt/gui_test_support.h"
 
-namespace {
-
-constexpr int kFromEnd = 4;     // pixels: a click on the groove near its end
-constexpr int kPastEnd = 20;    // pixels: a drag let go beyond the end
-constexpr int kOneNotch = 120;  // the wheel's angle for one notch, in eighths of a degree
-
-}  // namespace
-
 // Real input to the real slider. A press and its release come back to back, as a busy program
 // takes them from the window system in one go: what either queued is delivered after both.
 void MoveSliderByHand(CDialog& dialog, int id, SliderGesture gesture) {
   auto* slider = ControlAs<QSlider>(dialog, id);
   const QPoint grip = ThumbCentre(slider);
   // Towards the end with more room, so that the slider always moves.
-  const bool rightward = grip.x() < slider->width() / 2;
+  const int toEnd = grip.x() < slider->width() / 2 ? 1 : -1;
+  const QPoint past(toEnd > 0 ? slider->width() + 20 : -20, grip.y());
+  const QPoint groove(toEnd > 0 ? slider->width() - 4 : 4, grip.y());
   switch (gesture) {
     case SliderGesture::kKey:
       slider->setFocus();
-      PressKey(WindowOf(dialog), rightward ? Qt::Key_Right : Qt::Key_Left);
+      PressKey(WindowOf(dialog), toEnd > 0 ? Qt::Key_Right : Qt::Key_Left);
       break;
-    case SliderGesture::kDragThumb: {
-      const QPoint end(rightward ? slider->width() + kPastEnd : -kPastEnd, grip.y());
+    case SliderGesture::kDragThumb:
       QTest::mousePress(slider, Qt::LeftButton, {}, grip);
-      QTest::mouseMove(slider, (grip + end) / 2);
-      QTest::mouseMove(slider, end);
-      QTest::mouseRelease(slider, Qt::LeftButton, {}, end);
+      QTest::mouseMove(slider, (grip + past) / 2);
+      QTest::mouseMove(slider, past);
+      QTest::mouseRelease(slider, Qt::LeftButton, {}, past);
       break;
-    }
-    case SliderGesture::kClickTrack: {
-      const QPoint groove(rightward ? slider->width() - kFromEnd : kFromEnd, grip.y());
+    case SliderGesture::kClickTrack:
       QTest::mousePress(slider, Qt::LeftButton, {}, groove);
       QTest::mouseRelease(slider, Qt::LeftButton, {}, groove);
       break;
-    }
     case SliderGesture::kWheel: {
-      QWheelEvent wheel(grip, slider->mapToGlobal(grip), QPoint(),
-                        QPoint(0, rightward ? kOneNotch : -kOneNotch), Qt::NoButton, Qt::NoModifier,
-                        Qt::NoScrollPhase, false);
+      QWheelEvent wheel(grip, slider->mapToGlobal(grip), {}, {0, 120 * toEnd}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);  // one notch
       QApplication::sendEvent(slider, &wheel);
       break;
     }
