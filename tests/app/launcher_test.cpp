@@ -116,58 +116,31 @@ INSTANTIATE_TEST_SUITE_P(
                     HelperCase{"Fog", IDC_OPEN_FOG, IDD_FOG_SETTINGS, "Paste Fog"}),
     [](const testing::TestParamInfo<HelperCase>& param) { return std::string(param.param.name); });
 
-class LauncherReopens : public Launcher {
- protected:
-  // Opens the helper behind `button` twice; `use` acts in the first, `check` looks at the
-  // second.
-  void OpenTwice(unsigned button, const std::function<void(CDialog&)>& use,
-                 const std::function<void(CDialog&)>& check) {
-    RunLauncher([&](CDialog& launcher) {
-      for (const auto& step : {use, check}) {
-        WhenNextDialogRuns([&](CDialog& helper) {
-          step(helper);
-          Click(helper, IDOK);
-        });
-        Click(launcher, static_cast<int>(button));
-      }
-      Click(launcher, IDOK);
-    });
-  }
-};
-
-TEST_F(LauncherReopens, CalculatorsStartEmptyAgain) {
-  for (const auto& [button, box, field] :
-       {std::tuple{IDC_OPEN_CLASSES, IDC_FIRST_CLASS + 9, IDC_CLASSES_VALUE},
-        std::tuple{IDC_OPEN_SPAWNTEAMS, IDC_FIRST_GROUP, IDC_SPAWNTEAMS_VALUE}}) {
-    OpenTwice(
-        button, [&](CDialog& helper) { Click(helper, static_cast<int>(box)); },
-        [&](CDialog& helper) {
-          EXPECT_EQ(TextOf(helper, static_cast<int>(field)), "");
-          EXPECT_FALSE(IsChecked(helper, static_cast<int>(box)));
-        });
-  }
-}
-
-TEST_F(LauncherReopens, FogHelperStartsFromTheDefaultsAndTheSamplePicture) {
+// A helper keeps nothing from one opening to the next: the Fog helper holds the most.
+TEST_F(Launcher, FogHelperReopensOnTheDefaultsAndTheSamplePicture) {
   const PictureFolder folder;
   const std::filesystem::path level =
       folder.Write("level.bmp", TestPictureFile(TestPicture::kPatternBmp));
-  std::vector<std::uint8_t> firstPicture;
-  OpenTwice(
-      IDC_OPEN_FOG,
-      [&](CDialog& helper) {
-        firstPicture = PictureBits(helper, IDC_FOG_PREVIEW);
-        DragSlider(helper, IDC_FOG_ALPHA, 100);
-        DropFiles(helper, {level});
-        EXPECT_EQ(TextOf(helper, IDC_FOG_MASS), "100");
-        EXPECT_NE(PictureBits(helper, IDC_FOG_PREVIEW), firstPicture);
-      },
-      [&](CDialog& helper) {
-        EXPECT_EQ(SliderPosition(helper, IDC_FOG_ALPHA), 50);
-        EXPECT_EQ(TextOf(helper, IDC_FOG_MASS), "50");
-        EXPECT_EQ(PictureBits(helper, IDC_FOG_PREVIEW), firstPicture);
-      });
-  EXPECT_EQ(firstPicture.size(), kPreviewByteCount);
+  std::vector<std::uint8_t> sample;
+  RunLauncher([&](CDialog& launcher) {
+    WhenNextDialogRuns([&](CDialog& helper) {
+      sample = PictureBits(helper, IDC_FOG_PREVIEW);
+      DragSlider(helper, IDC_FOG_ALPHA, 100);
+      DropFiles(helper, {level});
+      EXPECT_NE(PictureBits(helper, IDC_FOG_PREVIEW), sample);
+      Click(helper, IDOK);
+    });
+    Click(launcher, IDC_OPEN_FOG);
+    WhenNextDialogRuns([&](CDialog& helper) {
+      EXPECT_EQ(SliderPosition(helper, IDC_FOG_ALPHA), 50);
+      EXPECT_EQ(TextOf(helper, IDC_FOG_MASS), "50");
+      EXPECT_EQ(PictureBits(helper, IDC_FOG_PREVIEW), sample);
+      Click(helper, IDOK);
+    });
+    Click(launcher, IDC_OPEN_FOG);
+    Click(launcher, IDOK);
+  });
+  EXPECT_EQ(sample.size(), kPreviewByteCount);
 }
 
 }  // namespace

@@ -190,11 +190,6 @@ TEST_F(FogSettings, APictureOfYourOwnGoesUnderTheFogAsTheSampleDoes) {
     WhenFileDialogShows({});  // cancelled: nothing changes
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_FILE_OPEN), 1));
     EXPECT_EQ(LargestDifference(Shown(), FoggedCover(30, 40, PatternColour)), 0);
-    DropFiles(dialog, {folder.Write("level.jpg", TestPictureFile(TestPicture::kLargeJpeg))});
-    EXPECT_LE(LargestDifference(
-                  Shown(), FoggedCover(1024, 768,
-                                       [](int x, int y) { return JpegGradient(x, y, 1024, 768); })),
-              8);
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_USE_SAMPLE_PICTURE), 0));
     EXPECT_EQ(LargestDifference(Shown(), Fogged(DefaultFogColor())), 0);
     EXPECT_TRUE(boxes.Texts().empty());

@@ -101,8 +101,6 @@ const PasteCase kPastes[] = {
     {"", "", kNoText},
     {" \n", "", kNoText},
     // An entity's text as map editors give it: only the key is read.
-    {"\"classes\" \"130\"", "130", ""},
-    {"Classes: 0x82", "130", ""},
     {"{\n\"classname\" \"trigger_fog\"\n\"classes\" \"5\"\n\"spawnteams\" \"3\"\n}", "5", ""},
     {"\"classes\" \"five\"\n\"origin\" \"0 0 0\"", "", Refused("five")},
     {"classes 1\nclasses 2", "", TwoValues("1 and 2")},
