@@ -1,70 +1,69 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
+#include <QtWidgets>
 #include <functional>
-#include <memory>
 
 #include "app/entity_helper_app.h"
 #include "app/launcher_dlg.h"
 #include "dialogs/classes_calculator_dlg.h"
 #include "dialogs/fog_settings_dlg.h"
 #include "dialogs/spawnteams_calculator_dlg.h"
+#include "platform/additions.h"
 #include "platform/cwinapp.h"
 #include "platform/detail/backend_contract.h"
 #include "platform/detail/resources.h"
-#include "platform/qt/icon_record.h"
-#include "platform/qt/window_record.h"
 #include "platform/user32.h"
 #include "res/resource.h"
+#include "tests/support/dialog_messages.h"
 #include "tests/support/qt/gui_test_support.h"
 
 namespace {
 
-// Texts that do not fit their control: labels, push buttons and check boxes.
-std::vector<QString> ClippedTexts(QWidget* window) {
-  std::vector<QString> clipped;
+// Texts that do not fit their control: labels, check boxes and push buttons.
+QStringList ClippedTexts(QWidget* window) {
+  QStringList clipped;
   for (QWidget* widget : window->findChildren<QWidget*>()) {
-    if (auto* label = dynamic_cast<QLabel*>(widget)) {
-      if (label->heightForWidth(label->width()) > label->height() ||
-          label->fontMetrics().horizontalAdvance(label->text().split(' ').first()) >
-              label->width()) {
-        clipped.push_back(label->text());
-      }
-    } else if (auto* box = dynamic_cast<QCheckBox*>(widget)) {
-      if (box->sizeHint().width() > box->width() || box->fontMetrics().height() > box->height()) {
-        clipped.push_back(box->text());
-      }
-    } else if (auto* button = dynamic_cast<QPushButton*>(widget)) {
-      const QFontMetrics metrics = button->fontMetrics();
-      if (metrics.horizontalAdvance(button->text()) + 4 > button->width() ||
-          metrics.height() + 4 > button->height()) {
-        clipped.push_back(button->text());
-      }
+    const QFontMetrics font = widget->fontMetrics();
+    const QString text = widget->property("text").toString();
+    const auto* label = dynamic_cast<QLabel*>(widget);
+    if ((label != nullptr && (label->heightForWidth(label->width()) > label->height() ||
+                              font.horizontalAdvance(text.split(' ').first()) > label->width())) ||
+        (dynamic_cast<QCheckBox*>(widget) != nullptr &&
+         (widget->sizeHint().width() > widget->width() || font.height() > widget->height())) ||
+        (dynamic_cast<QPushButton*>(widget) != nullptr &&
+         (font.horizontalAdvance(text) + 4 > widget->width() ||
+          font.height() + 4 > widget->height()))) {
+      clipped << text;
     }
   }
   return clipped;
 }
 
-using MakeDialog = std::function<std::unique_ptr<CDialog>()>;
-
-class ProgramDialogs : public testing::TestWithParam<std::pair<const char*, MakeDialog>> {
+template <class Dialog>
+class ProgramDialogs : public testing::Test {
  protected:
   CEntityHelperApp app;
-  const std::unique_ptr<CDialog> dialog = GetParam().second();
-  const DialogTemplate& layout = *platform::detail::FindDialogTemplate(
-      platform::detail::ProgramResourceTable(), dialog->m_nIDHelp);
+  Dialog shown;
 };
 
-TEST_P(ProgramDialogs, ControlsStandWhereTheTemplatePutsThemInTabOrder) {
-  RunModal(*dialog, [&] {
-    QWidget* window = WindowOf(*dialog);
-    EXPECT_EQ(ClippedTexts(window), std::vector<QString>());
+using AllDialogs =
+    testing::Types<CLauncherDlg, CClassesCalculatorDlg, CSpawnteamsCalculatorDlg, CFogSettingsDlg>;
+TYPED_TEST_SUITE(ProgramDialogs, AllDialogs);
+
+// At the template's place in dialog units scaled by the dialog font, each text whole, and Tab
+// going round the tab stops in the template's order. In a wide font a text needing more lines
+// than its rectangle grows into the room below it, or shows what fits with the whole text in its
+// tooltip; it is never cut off silently.
+TYPED_TEST(ProgramDialogs, ControlsStandWhereTheTemplatePutsThemInTabOrderAndNoTextIsCutSilently) {
+  CDialog& dialog = this->shown;
+  const DialogTemplate& layout = *platform::detail::FindDialogTemplate(
+      platform::detail::ProgramResourceTable(), dialog.m_nIDHelp);
+  RunModal(dialog, [&] {
+    QWidget* window = WindowOf(dialog);
+    EXPECT_EQ(ClippedTexts(window), QStringList());
     const double perUnitX = window->width() / static_cast<double>(layout.cx);
     const double perUnitY = window->height() / static_cast<double>(layout.cy);
-    const auto& controls = platform::qt::Window(dialog->m_hWnd)->children;  // in creation order
+    const auto& controls = platform::qt::Window(dialog.m_hWnd)->children;  // in creation order
     ASSERT_EQ(controls.size(), layout.items.size());
     std::vector<QWidget*> stops;
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -86,17 +85,12 @@ TEST_P(ProgramDialogs, ControlsStandWhereTheTemplatePutsThemInTabOrder) {
       PressKey(window, Qt::Key_Tab);
       EXPECT_EQ(window->focusWidget(), stops[step % stops.size()]) << step << " tabs";
     }
-    dialog->EndDialog(IDOK);
+    dialog.EndDialog(IDOK);
   });
-}
-
-// In a wide font a text needing more lines than its rectangle grows into the room below it, or
-// shows what fits with the whole text in its tooltip; it is never cut off silently.
-TEST_P(ProgramDialogs, WideFontCutsNoTextSilently) {
   QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans Mono");
-  RunModal(*dialog, [&] {
-    EXPECT_EQ(ClippedTexts(WindowOf(*dialog)), std::vector<QString>());
-    for (const HWND control : platform::qt::Window(dialog->m_hWnd)->children) {
+  RunModal(dialog, [&] {
+    EXPECT_EQ(ClippedTexts(WindowOf(dialog)), QStringList());
+    for (const HWND control : platform::qt::Window(dialog.m_hWnd)->children) {
       const auto* label = dynamic_cast<const QLabel*>(platform::qt::WidgetOf(control));
       char whole[512] = {};
       SendMessageA(control, WM_GETTEXT, sizeof whole, reinterpret_cast<LPARAM>(whole));
@@ -105,93 +99,113 @@ TEST_P(ProgramDialogs, WideFontCutsNoTextSilently) {
         EXPECT_EQ(label->toolTip(), QString::fromLatin1(whole));
       }
     }
-    dialog->EndDialog(IDOK);
+    dialog.EndDialog(IDOK);
   });
   QFont::removeSubstitutions("MS Sans Serif");
 }
 
-template <class Dialog>
-std::pair<const char*, MakeDialog> Case(const char* name) {
-  return {name, [] { return std::make_unique<Dialog>(); }};
+// Runs the program's main loop, the launcher, with `steps` inside it.
+void RunLauncher(CEntityHelperApp& app, const std::function<void(QWidget*)>& steps) {
+  const ModalTimeLimit limit;
+  WhenNextDialogRuns([&](CDialog& launcher) { steps(WindowOf(launcher)); });
+  EXPECT_FALSE(app.InitInstance());
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllDialogs, ProgramDialogs,
-                         testing::Values(Case<CLauncherDlg>("Launcher"),
-                                         Case<CClassesCalculatorDlg>("Classes"),
-                                         Case<CSpawnteamsCalculatorDlg>("Spawnteams"),
-                                         Case<CFogSettingsDlg>("Fog")),
-                         [](const auto& param) { return std::string(param.param.first); });
-
-class LauncherWindow : public testing::Test {
- protected:
-  // Runs the program's main loop, the launcher, with `steps` inside it.
-  void RunLauncher(const std::function<void(QWidget*)>& steps) {
-    const ModalTimeLimit limit;
-    WhenNextDialogRuns([&](CDialog& launcher) { steps(WindowOf(launcher)); });
-    EXPECT_FALSE(app.InitInstance());
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
-  }
-
+// The program's icon in both sizes on every window; a dialog stands over its owner while that
+// shows, and a helper, which runs with the launcher hidden, over nothing. The X11 window class
+// and the Wayland application id are what the desktop entry names. F1 asks for help; Escape, the
+// close box, and a close that arrives while the window is hidden (delivered late, as under load)
+// end the program, rather than leave it running unseen.
+TEST(LauncherWindow, CarriesTheProgramIconAndNamesAndEndsTheProgramOnEscapeOrClose) {
   CEntityHelperApp app;
-};
-
-bool HasBothIconSizes(const QWidget* window) {
-  const QList<QSize> sizes = window->windowIcon().availableSizes();
-  return sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16));
-}
-
-// The X11 window class and the Wayland application id are what the desktop entry names.
-TEST_F(LauncherWindow, EveryWindowCarriesTheProgramIconAndNames) {
   platform::detail::StartApplication(AfxGetAppName());
   EXPECT_EQ(QApplication::applicationName(), "VardakEntityHelper");
   EXPECT_EQ(QApplication::desktopFileName(), "org.vardak.EntityHelper");
-  RunLauncher([&](QWidget* launcher) {
-    EXPECT_TRUE(HasBothIconSizes(launcher));
-    WhenNextDialogRuns([](CDialog& helper) {
-      EXPECT_TRUE(HasBothIconSizes(WindowOf(helper)));
+  const auto hasBothSizes = [](const QWidget* window) {
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    return sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32));
+  };
+  MessageBoxRecorder boxes;
+  RunLauncher(app, [&](QWidget* launcher) {
+    EXPECT_TRUE(hasBothSizes(launcher));
+    CClassesCalculatorDlg over;
+    RunModal(over, [&] {
+      EXPECT_EQ(WindowOf(over)->windowHandle()->transientParent(), launcher->windowHandle());
+      over.EndDialog(IDOK);
+    });
+    WhenNextDialogRuns([&](CDialog& helper) {
+      EXPECT_TRUE(hasBothSizes(WindowOf(helper)));
+      EXPECT_EQ(WindowOf(helper)->windowHandle()->transientParent(), nullptr);
       helper.EndDialog(IDOK);
     });
-    ClickAt(ControlOf(*app.m_pMainWnd, IDC_OPEN_FOG), {4, 4});
-    launcher->close();
+    QTest::mouseClick(ControlAs(*app.m_pMainWnd, IDC_OPEN_FOG), Qt::LeftButton, {}, {4, 4});
+    PressKey(launcher, Qt::Key_F1);
+    PressKey(launcher, Qt::Key_Escape);
+  });
+  EXPECT_EQ(boxes.Texts().size(), 1u);
+  RunLauncher(app, [](QWidget* window) { window->close(); });
+  RunLauncher(app, [](QWidget* window) {
+    window->hide();
+    window->close();
   });
   QApplication::setWindowIcon(QIcon());
 }
 
-TEST_F(LauncherWindow, MinimisedItPaintsItsIconInTheMiddle) {
-  RunLauncher([&](QWidget* window) {
-    window->setWindowState(Qt::WindowMinimized);
-    QImage painted(window->size(), QImage::Format_ARGB32);
-    painted.fill(Qt::magenta);
-    window->render(&painted, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-    const QImage icon = platform::qt::Icon(app.LoadIcon(IDR_MAINFRAME))->large;
-    const QPoint origin((window->width() - 32 + 1) / 2, (window->height() - 32 + 1) / 2);
-    int different = 0;
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) {
-        if (qAlpha(icon.pixel(x, y)) == 255) {
-          different += painted.pixel(origin + QPoint(x, y)) != icon.pixel(x, y);
-        }
-      }
-    }
-    EXPECT_EQ(different, 0);
-    EXPECT_EQ(painted.pixelColor(2, 2), window->palette().window().color());
-    window->close();
+QAccessibleInterface* Accessible(CDialog& dialog, unsigned id) {
+  return QAccessible::queryAccessibleInterface(ControlAs(dialog, static_cast<int>(id)));
+}
+
+// Assistive tools click a check box as a user does, so the dialog hears of it.
+TEST(Accessibility, CalculatorListIsLabelledAndCheckBoxActionsClick) {
+  CEntityHelperApp app;
+  CClassesCalculatorDlg classes;
+  RunModal(classes, [&] {
+    // A list's name is its choice on Linux; its label comes as the "labelled by" relation.
+    const auto relations = Accessible(classes, IDC_ENTITY_NAME)->relations(QAccessible::Label);
+    ASSERT_EQ(relations.size(), 1);
+    EXPECT_EQ(relations.front().first->text(QAccessible::Name), "Entity Name:");
+    QAccessibleInterface* grunt = Accessible(classes, IDC_FIRST_CLASS + 9);
+    EXPECT_EQ(grunt->text(QAccessible::Name), "Grunt");
+    grunt->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(grunt->state().checked);
+    EXPECT_EQ(TextOf(classes, IDC_CLASSES_VALUE), "2");
+    classes.EndDialog(IDOK);
   });
 }
 
-// F1 asks for help; Escape, the close box, and a close that arrives while the window is hidden
-// (delivered late, as under load) end the program, rather than leave it running unseen.
-TEST_F(LauncherWindow, F1HelpsAndEscapeOrCloseEndTheProgram) {
-  MessageBoxRecorder boxes;
-  RunLauncher([](QWidget* window) {
-    PressKey(window, Qt::Key_F1);
-    PressKey(window, Qt::Key_Escape);
-  });
-  EXPECT_EQ(boxes.Texts().size(), 1u);
-  RunLauncher([](QWidget* window) { window->close(); });
-  RunLauncher([](QWidget* window) {
-    window->hide();
-    window->close();
+// Named by their labels and groups; a tool reads a value field but cannot write it, and moves a
+// slider as a user does (the fields follow).
+TEST(Accessibility, FogControlsAreNamedDescribedAndWorkedByTools) {
+  CEntityHelperApp app;
+  CFogSettingsDlg fog;
+  RunModal(fog, [&] {
+    EXPECT_EQ(Accessible(fog, IDC_FOG_RED)->text(QAccessible::Name), "R");
+    EXPECT_EQ(Accessible(fog, IDC_FOG_DECEL)->text(QAccessible::Name), "decel");
+    QStringList groups;
+    for (QWidget* widget : WindowOf(fog)->findChildren<QWidget*>()) {
+      QAccessibleInterface* item = QAccessible::queryAccessibleInterface(widget);
+      if (item != nullptr && item->role() == QAccessible::Grouping) {
+        groups << item->text(QAccessible::Name);
+      }
+    }
+    groups.sort();
+    EXPECT_EQ(groups, QStringList({"Entity Fields", "Fog Color", "Preview"}));
+    QAccessibleInterface* preview = Accessible(fog, IDC_FOG_PREVIEW);
+    EXPECT_EQ(preview->text(QAccessible::Name), "Preview");
+    platform::SetAccessibleDescription(*fog.GetDlgItem(IDC_FOG_PREVIEW), "Fog over caf\xe9.png");
+    EXPECT_EQ(preview->text(QAccessible::Description), QString::fromUtf8("Fog over caf\u00e9.png"));
+
+    QAccessibleInterface* field = Accessible(fog, IDC_FOG_MASS);
+    EXPECT_TRUE(field->state().readOnly);
+    field->setText(QAccessible::Value, "999");
+    EXPECT_EQ(field->text(QAccessible::Value), "50");
+    QAccessibleValueInterface* alpha = Accessible(fog, IDC_FOG_ALPHA)->valueInterface();
+    ASSERT_NE(alpha, nullptr);
+    alpha->setCurrentValue(20);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(TextOf(fog, IDC_FOG_MASS), "20");
+    fog.EndDialog(IDOK);
   });
 }
 

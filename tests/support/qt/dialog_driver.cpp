@@ -1,5 +1,7 @@
 #include "tests/support/dialog_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -7,43 +9,49 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "platform/detail/resources.h"
 #include "platform/detail/running_dialogs.h"
 #include "tests/support/qt/gui_test_support.h"
 
-bool IsInFront(const CDialog& dialog) {
-  QWidget* window = WindowOf(dialog);
-  return window != nullptr && window->isVisible() && QApplication::activeModalWidget() == window;
+void RunWhen(const std::function<bool()>& ready, const std::function<void()>& steps) {
+  QTimer::singleShot(0, [ready, steps] { ready() ? steps() : RunWhen(ready, steps); });
 }
 
-// Fails once, then ends the modal window in front every 50 ms: a message box, a file dialog or
-// the innermost dialog.
-class ModalTimeLimit::Impl : public QTimer {
- public:
-  explicit Impl(int seconds) {
-    connect(this, &QTimer::timeout, [this, seconds] {
-      if (interval() != kAgain) {
-        ADD_FAILURE() << "a modal window was still running after " << seconds << " s";
-        setInterval(kAgain);
-      }
-      QWidget* front = QApplication::activeModalWidget();
-      if (dynamic_cast<QMessageBox*>(front) != nullptr || dynamic_cast<QFileDialog*>(front)) {
-        static_cast<QDialog*>(front)->reject();
-      } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {
-        dialog->EndDialog(-2);
-      }
-    });
-    start(seconds * 1000);
-  }
+bool IsShown(const CWnd& window) {
+  return WindowOf(window) != nullptr && WindowOf(window)->isVisible();
+}
 
- private:
-  static constexpr int kAgain = 50;
-};
+bool IsInFront(const CDialog& dialog) {
+  return IsShown(dialog) && QApplication::activeModalWidget() == WindowOf(dialog);
+}
 
-ModalTimeLimit::ModalTimeLimit(int seconds) : m_impl(std::make_unique<Impl>(seconds)) {}
+bool IsEnabled(const CWnd& window) {
+  return WindowOf(window) != nullptr && WindowOf(window)->isEnabled();
+}
+
+class ModalTimeLimit::Impl : public QTimer {};
+
+// Fails once, then every 50 ms ends the modal window in front: a box, file dialog or dialog.
+ModalTimeLimit::ModalTimeLimit(int seconds) : m_impl(std::make_unique<Impl>()) {
+  QObject::connect(m_impl.get(), &QTimer::timeout, [timer = m_impl.get(), seconds] {
+    if (timer->interval() != 50) {
+      ADD_FAILURE() << "a modal window was still running after " << seconds << " s";
+      timer->setInterval(50);
+    }
+    QWidget* front = QApplication::activeModalWidget();
+    if (dynamic_cast<QMessageBox*>(front) != nullptr || dynamic_cast<QFileDialog*>(front)) {
+      static_cast<QDialog*>(front)->reject();
+    } else if (CDialog* dialog = platform::detail::InnermostRunningDialog()) {
+      dialog->EndDialog(-2);
+    }
+  });
+  m_impl->start(seconds * 1000);
+}
 
 ModalTimeLimit::~ModalTimeLimit() = default;
 
@@ -54,7 +62,6 @@ class MessageBoxRecorder::Impl : public QObject {
     QApplication::instance()->installEventFilter(this);
   }
 
- protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (auto* box = dynamic_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show) {
       QTimer::singleShot(0, box, [this, box] {
@@ -66,7 +73,6 @@ class MessageBoxRecorder::Impl : public QObject {
     return false;
   }
 
- private:
   MessageBoxRecorder& m_recorder;
 };
 
@@ -83,36 +89,25 @@ void DropFiles(CDialog& dialog, const std::vector<std::filesystem::path>& files)
   QMimeData data;
   data.setUrls(urls);
   DragAndDrop(WindowOf(dialog), WindowOf(dialog)->rect().center(), data);
-  DeliverQueued();  // the dialog hears of the drop once it is over, as on Windows
+  QCoreApplication::processEvents();  // the dialog hears of the drop once it is over, as on Windows
 }
 
 void WhenFileDialogShows(const std::filesystem::path& file) {
   RunWhen([] { return dynamic_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
           [file] {
             auto* dialog = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (file.empty()) {
-              dialog->reject();
-              return;
-            }
             dialog->selectFile(QFile::decodeName(file.c_str()));
-            static_cast<QDialog*>(dialog)->accept();  // the Open button's: the file must exist
+            // Open's way, which takes only a file that exists; no file cancels.
+            file.empty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
           });
-}
-
-bool IsShown(const CWnd& window) {
-  return WindowOf(window) != nullptr && WindowOf(window)->isVisible();
-}
-
-bool IsEnabled(const CWnd& window) {
-  return WindowOf(window) != nullptr && WindowOf(window)->isEnabled();
 }
 
 bool SetClipboardText(const std::string& text) {
   // Whether an empty text was taken cannot be seen: a marker shows that the clipboard works.
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->setText("clipboard marker");
-  const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const bool works = clipboard->text() == "clipboard marker";
+  const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   clipboard->setText(unicode);
   return works && clipboard->text() == unicode;
 }
@@ -120,13 +115,36 @@ bool SetClipboardText(const std::string& text) {
 bool ClearClipboard() {
   const bool works = SetClipboardText("");
   QApplication::clipboard()->clear();
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  return works && (data == nullptr || !data->hasText());
+  return works && QApplication::clipboard()->text().isEmpty();
 }
 
 HINSTANCE ResourcesWithoutBitmaps() {
-  static ResourceTable withoutBitmaps;
-  withoutBitmaps = *platform::detail::ProgramResourceTable();
+  static ResourceTable withoutBitmaps = *platform::detail::ProgramResourceTable();
   withoutBitmaps.bitmaps = {};
   return &withoutBitmaps;
+}
+
+// Real input to the real slider. A press and its release come back to back, as a busy program
+// takes them from the window system in one go: what either queued is delivered after both.
+void MoveSliderByHand(CDialog& dialog, int id, SliderGesture gesture) {
+  auto* slider = ControlAs<QSlider>(dialog, id);
+  const QPoint grip = ThumbCentre(slider);
+  const int toEnd = grip.x() < slider->width() / 2 ? 1 : -1;
+  const QPoint past(toEnd > 0 ? slider->width() + 20 : -20, grip.y());
+  if (gesture == SliderGesture::kKey) {
+    slider->setFocus();
+    PressKey(WindowOf(dialog), toEnd > 0 ? Qt::Key_Right : Qt::Key_Left);
+  } else if (gesture == SliderGesture::kDragThumb) {
+    QTest::mousePress(slider, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(slider, (grip + past) / 2);
+    QTest::mouseMove(slider, past);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, past);
+  } else if (gesture == SliderGesture::kClickTrack) {  // on the groove, just inside the end
+    QTest::mouseClick(slider, Qt::LeftButton, {}, {toEnd > 0 ? slider->width() - 4 : 4, grip.y()});
+  } else {
+    QWheelEvent wheel(grip, slider->mapToGlobal(grip), {}, {0, 120 * toEnd}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);  // one notch
+    QApplication::sendEvent(slider, &wheel);
+  }
+  QCoreApplication::processEvents();
 }

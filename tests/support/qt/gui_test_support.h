@@ -1,14 +1,13 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QPoint>
+#include <QCoreApplication>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 #include <ostream>
 
 #include "drag_and_drop.h"
-#include "platform/cwnd.h"
+#include "platform/qt/window_record.h"
 #include "slider_thumb.h"
 #include "tests/support/backend_steps.h"
 #include "tests/support/dialog_driver.h"
@@ -21,22 +20,16 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 // The widgets behind a window and a dialog's controls.
-QWidget* WindowOf(const CWnd& window);
-QWidget* ControlOf(const CWnd& dialog, int id);
-template <class Widget>
+inline QWidget* WindowOf(const CWnd& window) {
+  return platform::qt::WidgetOf(window.m_hWnd);
+}
+template <class Widget = QWidget>
 Widget* ControlAs(const CWnd& dialog, int id) {
-  return dynamic_cast<Widget*>(ControlOf(dialog, id));
+  const CWnd* control = dialog.GetDlgItem(id);
+  return control != nullptr ? dynamic_cast<Widget*>(WindowOf(*control)) : nullptr;
 }
 
-// User input, delivered like a person's: keys go to the focused widget of the window.
-void ClickAt(QWidget* widget, QPoint position);
-void PressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// Delivers what the layer queued for after the current event (capture-release notices).
-void DeliverQueued();
-
-// Ends the test, skipped, where this session cannot put text on the clipboard: a Wayland client
-// without the keyboard focus (a headless compositor has no keyboard at all).
-#define SKIP_WITHOUT_CLIPBOARD()                                     \
-  if (!SetClipboardText("")) {                                       \
-    GTEST_SKIP() << "this session cannot put text on the clipboard"; \
-  }
+// A key pressed and let go as a person does it: it goes to the window's focused widget.
+inline void PressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = {}) {
+  QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(key), modifiers);
+}

@@ -7,9 +7,7 @@
 
 // GUI tests run headless unless a display is asked for explicitly.
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);  // where it is not set
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   testing::InitGoogleTest(&argc, argv);
