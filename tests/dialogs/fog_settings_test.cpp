@@ -146,24 +146,6 @@ TEST_F(FogSettings, WithoutTheSamplePictureItOpensOnFogOverBlack) {
   });
 }
 
-// Its own copy of the picture, and the one its picture control showed, go with it.
-TEST_F(FogSettings, LetsGoOfItsPicturesAndBuffersWhenItCloses) {
-  HBITMAP own = nullptr;
-  HBITMAP shown = nullptr;
-  RunModal(dialog, [&] {
-    own = static_cast<HBITMAP>(dialog.m_pPreviewBitmap->m_hObject);
-    shown = ShownBitmap();
-    Click(dialog, IDOK);
-  });
-  EXPECT_NE(shown, nullptr);
-  EXPECT_FALSE(DeleteObject(shown));
-  EXPECT_EQ(dialog.m_pPreviewBitmap, nullptr);
-  EXPECT_EQ(dialog.m_pSourceBits, nullptr);
-  EXPECT_EQ(dialog.m_pFoggedBits, nullptr);
-  EXPECT_NE(own, nullptr);
-  EXPECT_FALSE(DeleteObject(own));
-}
-
 // A map maker's own picture, dropped or chosen, goes under the fog as the sample does; the
 // sample comes back from the preview's menu.
 TEST_F(FogSettings, APictureOfYourOwnGoesUnderTheFogAsTheSampleDoes) {

@@ -153,22 +153,6 @@ TEST_F(PasteValue, CopyTakesTheWholeValueAndNothingFromAnEmptyField) {
   });
 }
 
-TEST(PasteValueSpawnteams, KeepsBitEightBesideItsGroups) {
-  CEntityHelperApp app;
-  CSpawnteamsCalculatorDlg dialog;
-  RunModal(dialog, [&] {
-    if (!PasteOrSkip(dialog, IDC_SPAWNTEAMS_VALUE, "300")) {
-      return;
-    }
-    EXPECT_EQ(Ticked(dialog, IDC_FIRST_GROUP, SpawnteamGroupTable),
-              Labels({"Group C", "Group D", "Group F"}));
-    EXPECT_EQ(TextOf(dialog, IDC_SPAWNTEAMS_VALUE), "300");
-    Click(dialog, IDC_FIRST_GROUP);
-    EXPECT_EQ(TextOf(dialog, IDC_SPAWNTEAMS_VALUE), "301");
-    Click(dialog, IDOK);
-  });
-}
-
 // A fog copied from the map moves the sliders of the fields it gives, then everything updates
 // once; a value that is no fog value changes nothing at all.
 TEST(PasteFog, MovesTheSlidersOfTheFieldsItGivesThenUpdatesOnce) {

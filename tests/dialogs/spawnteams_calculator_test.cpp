@@ -14,7 +14,7 @@ int Group(std::size_t row) {
   return static_cast<int>(IDC_FIRST_GROUP + row);
 }
 
-TEST(SpawnteamsCalculator, OpensEmptyAndTickedGroupsAddUp) {
+TEST(SpawnteamsCalculator, OpensEmptyTickedGroupsAddUpAndAPasteTicksItsGroups) {
   CEntityHelperApp app;
   CSpawnteamsCalculatorDlg dialog;
   RunModal(dialog, [&] {
@@ -33,6 +33,17 @@ TEST(SpawnteamsCalculator, OpensEmptyAndTickedGroupsAddUp) {
     Click(dialog, Group(7));
     EXPECT_EQ(TextOf(dialog, IDC_SPAWNTEAMS_VALUE), "127");
     EXPECT_FALSE(IsChecked(dialog, Group(7)));
+    // A pasted value ticks its groups and keeps bit 8, which no box stands for.
+    if (!SetClipboardText("300")) {
+      dialog.EndDialog(IDCANCEL);
+      GTEST_SKIP() << "this session cannot put text on the clipboard";
+    }
+    PasteInto(dialog, IDC_SPAWNTEAMS_VALUE);
+    for (std::size_t row = 0; row < SpawnteamGroupTable.size(); ++row) {
+      EXPECT_EQ(IsChecked(dialog, Group(row)), row == 2 || row == 3 || row == 5) << row;
+    }
+    Click(dialog, Group(0));
+    EXPECT_EQ(TextOf(dialog, IDC_SPAWNTEAMS_VALUE), "301");
     Click(dialog, IDOK);
   });
 }

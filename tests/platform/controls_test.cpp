@@ -95,16 +95,4 @@ TEST_F(Controls, OnlyTheDialogsOwnControlsNotify) {
   EXPECT_EQ(dialog.log, Log({"released 17 at 0"}));
 }
 
-TEST_F(Controls, EditTextGoesInAndComesBackWhole) {
-  InProbe([&] {
-    dialog.GetDlgItem(IDC_PROBE_EDIT)->SetWindowTextA("1048576");
-    EXPECT_EQ(TextOf(dialog, IDC_PROBE_EDIT), "1048576");
-    char small[4] = {};
-    EXPECT_EQ(dialog.GetDlgItem(IDC_PROBE_EDIT)
-                  ->SendMessage(WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small)),
-              3);
-    EXPECT_STREQ(small, "104");
-  });
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "platform/additions.h"
 #include "platform/cwinapp.h"
-#include "platform/detail/dialog_units.h"
 #include "platform/detail/placement.h"
 #include "tests/platform/probe_dialog.h"
 #include "tests/support/dialog_driver.h"
@@ -65,15 +64,6 @@ TEST(Placement, CentresOverTheOwnerAndStaysOnTheWorkArea) {
   EXPECT_EQ(at(CentredWithin(RECT{0, 0, 1200, 900}, screen, screen)), Corner(0, 0));
   const RECT second{1000, 0, 2000, 800};
   EXPECT_EQ(at(CentredWithin(frame, second, second)), Corner(1400, 350));
-}
-
-TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {
-  using platform::detail::MulDiv;
-  EXPECT_EQ(MulDiv(5, 7, 4), 9);
-  EXPECT_EQ(MulDiv(2, 3, 4), 2);
-  EXPECT_EQ(MulDiv(-2, 3, 4), -2);
-  EXPECT_EQ(MulDiv(1, 1, 3), 0);
-  EXPECT_EQ(MulDiv(1, 1, 0), -1);
 }
 
 }  // namespace
