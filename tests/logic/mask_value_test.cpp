@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "logic/classes_field.h"
-#include "logic/spawnteams_field.h"
-
 namespace {
 
 TEST(MaskValue, ReadsWholeDecimalAndHexadecimalValues) {
@@ -41,14 +38,6 @@ TEST(MaskValue, RefusesAnythingElse) {
   EXPECT_EQ(ParseMaskValue("12\0"sv), std::nullopt);
   EXPECT_TRUE(IsBlank(" \t\n"));
   EXPECT_FALSE(IsBlank(" 1 "));
-}
-
-TEST(MaskValue, FindsTheBitsNoRowNames) {
-  EXPECT_EQ(UnnamedBits(130, ClassBitTable), std::vector<int>());
-  EXPECT_EQ(UnnamedBits(0x100 | 0x2, ClassBitTable), std::vector<int>({8}));
-  EXPECT_EQ(UnnamedBits(-1, ClassBitTable),
-            std::vector<int>({8, 9, 10, 11, 12, 13, 14, 15, 24, 25, 26, 27, 28, 29, 30, 31}));
-  EXPECT_EQ(UnnamedBits(300, SpawnteamGroupTable), std::vector<int>({8}));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/additions.h"
-#include "platform/cwinapp.h"
 #include "platform/detail/placement.h"
 #include "tests/platform/probe_dialog.h"
 #include "tests/support/dialog_driver.h"
@@ -34,21 +33,6 @@ TEST_F(Dialogs, DestroyArrivesWhileTheControlsStillExist) {
   EXPECT_EQ(dialog.editTextAtDestroy, "kept");
   EXPECT_EQ(dialog.m_hWnd, nullptr);
   EXPECT_EQ(dialog.GetDlgItem(IDC_PROBE_EDIT), nullptr);
-}
-
-TEST_F(Dialogs, OwnerIsDisabledWhileADialogRunsAndComesBack) {
-  app.m_pMainWnd = &dialog;
-  RunModal(dialog, [&] {
-    CProbeDlg inner;
-    RunModal(inner, [&] {
-      EXPECT_FALSE(IsEnabled(dialog));
-      EXPECT_TRUE(IsEnabled(inner));
-      inner.EndDialog(IDOK);
-    });
-    EXPECT_TRUE(IsEnabled(dialog));
-    dialog.EndDialog(IDOK);
-  });
-  app.m_pMainWnd = nullptr;
 }
 
 TEST(Placement, CentresOverTheOwnerAndStaysOnTheWorkArea) {

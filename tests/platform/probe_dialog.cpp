@@ -14,8 +14,6 @@ constexpr DialogItemTemplate kItems[] = {
     {WC_BUTTON, "Frame", 0xFFFF, kChild | BS_GROUPBOX, 5, 5, 110, 90},
     {WC_BUTTON, "1", IDC_PROBE_FLAT, kChild | WS_TABSTOP | BS_FLAT, 10, 15, 20, 14},
     {WC_BUTTON, "Tick", IDC_PROBE_CHECK, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 10, 35, 90, 10},
-    {WC_STATIC, "Left text", static_cast<WORD>(IDC_PROBE_LEFT), kChild | SS_LEFT, 40, 15, 60, 8},
-    {WC_STATIC, "Right", static_cast<WORD>(IDC_PROBE_RIGHT), kChild | SS_RIGHT, 120, 5, 60, 8},
     {WC_STATIC, "", static_cast<WORD>(IDC_PROBE_PICTURE), kChild | SS_BITMAP, 120, 20, 40, 20,
      static_cast<WORD>(IDB_PROBE)},
     {WC_EDIT, "", IDC_PROBE_EDIT, kChild | WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL,
