@@ -11,6 +11,7 @@
 #include "platform/detail/backend_contract.h"
 #include "platform/detail/running_dialogs.h"
 #include "platform/detail/window_map.h"
+#include "tests/support/backend_steps.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/win32/win32_test_support.h"
 
@@ -41,6 +42,15 @@ HWND FindShown(const char* windowClass, bool withFileName = false) {
     }
   }
   return nullptr;
+}
+
+// A message box or a popup menu this thread shows now, or null.
+HWND FindMessageBox() {
+  return FindShown("#32770");
+}
+
+HWND FindPopupMenu() {
+  return FindShown("#32768");
 }
 
 // Ends the modal loop in front: a menu, an open-file dialog, a message box or a dialog.
@@ -109,14 +119,6 @@ bool FillClipboard(const std::string* text) {
 std::string WindowText(HWND window) {
   char text[4096] = {};
   return {text, static_cast<std::size_t>(GetWindowTextA(window, text, sizeof text))};
-}
-
-HWND FindMessageBox() {
-  return FindShown("#32770");
-}
-
-HWND FindPopupMenu() {
-  return FindShown("#32768");
 }
 
 bool IsShown(const CWnd& window) {
