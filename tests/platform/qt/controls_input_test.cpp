@@ -82,7 +82,9 @@ TEST_F(ControlsByHand, DialogKeysGiveTheirCommandFromAnyControlButAValueFieldKee
                                                 {'V', true, false, ID_PROBE_KEY}};
   DialogTemplate withPaste = ProbeResources()->dialogs.front();
   std::vector<DialogItemTemplate> items(withPaste.items.begin(), withPaste.items.end());
-  items.at(7).pasteItem = "Paste &Value";  // the value field's
+  std::find_if(items.begin(), items.end(), [](const auto& item) {
+    return item.id == IDC_PROBE_EDIT;
+  })->pasteItem = "Paste &Value";
   withPaste.items = items;
   withPaste.accelerators = kKeys;
   ResourceTable table = *ProbeResources();
