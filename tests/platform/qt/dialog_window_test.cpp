@@ -15,6 +15,7 @@
 #include "platform/user32.h"
 #include "res/resource.h"
 #include "tests/support/dialog_messages.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/qt/gui_test_support.h"
 
 namespace {
@@ -172,8 +173,11 @@ TEST(Accessibility, ControlsAreNamedAndWorkedByToolsAsByHand) {
     EXPECT_EQ(Accessible(fog, IDC_FOG_DECEL)->text(QAccessible::Name), "decel");
     QAccessibleInterface* preview = Accessible(fog, IDC_FOG_PREVIEW);
     EXPECT_EQ(preview->text(QAccessible::Name), "Preview");
-    platform::SetAccessibleDescription(*fog.GetDlgItem(IDC_FOG_PREVIEW), "Fog over caf\xe9.png");
-    EXPECT_EQ(preview->text(QAccessible::Description), QString::fromUtf8("Fog over caf\u00e9.png"));
+    // Its description names the picture under the fog, as the file's name.
+    const PictureFolder folder;
+    DropFiles(fog, {folder.Write(u8"caf\u00e9.png", TestPictureFile(TestPicture::kPatternPng))});
+    EXPECT_EQ(preview->text(QAccessible::Description),
+              "The picture caf\u00e9.png seen through a fog of the chosen colour and alpha.");
     EXPECT_TRUE(Accessible(fog, IDC_FOG_MASS)->state().readOnly);
     QAccessibleValueInterface* alpha = Accessible(fog, IDC_FOG_ALPHA)->valueInterface();
     ASSERT_NE(alpha, nullptr);
