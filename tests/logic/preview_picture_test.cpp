@@ -52,11 +52,13 @@ const Colour kPattern = [](int x, int y, int channel) {
   return static_cast<std::uint8_t>((x * 7 + y * 13 + channel * 50) % 256);
 };
 
-// A picture of the preview's size is taken as it is; a wider one gives its middle columns, a
-// taller one its middle rows; twice the size, each pixel is the mean of its two by two block;
-// half the size, a ramp grows smoothly with both ends reached.
+// A picture of the preview's size is taken as it is, a single pixel fills it; a wider one gives
+// its middle columns, a taller one its middle rows; twice the size, each pixel is the mean of its
+// two by two block; half the size, a ramp grows smoothly with both ends reached.
 TEST(PreviewPicture, CoversWithTheMiddleFourThirdsShrunkOrGrownSmoothly) {
   EXPECT_EQ(Differing(Covered(128, 96, kPattern), kPattern), 0);
+  const Colour grey = [](int, int, int c) { return static_cast<std::uint8_t>(9 * c); };
+  EXPECT_EQ(Differing(Covered(1, 1, grey), grey), 0);
   EXPECT_EQ(Differing(Covered(256, 96, kPattern),
                       [](int x, int y, int c) { return kPattern(x + 64, y, c); }),
             0);
